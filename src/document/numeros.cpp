@@ -1,0 +1,163 @@
+#include "document/numeros.hpp"
+
+#include <charconv>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "document/texto.hpp"
+
+namespace zidod {
+
+namespace {
+
+bool EhDigito(char c) { return c >= '0' && c <= '9'; }
+
+// Validates the strict floating grammar and gives the text as std::from_chars
+// takes it (no leading "+"), or nothing.
+std::optional<std::string> NormalizarFloat(std::string_view texto) {
+  const std::string s = Aparar(texto);
+  std::size_t i = 0;
+  std::string saida;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    if (s[i] == '-') saida.push_back('-');
+    ++i;
+  }
+  std::size_t digitos = 0;
+  while (i < s.size() && EhDigito(s[i])) saida.push_back(s[i++]), ++digitos;
+  if (i < s.size() && s[i] == '.') {
+    saida.push_back(s[i++]);
+    while (i < s.size() && EhDigito(s[i])) saida.push_back(s[i++]), ++digitos;
+  }
+  if (digitos == 0) return std::nullopt;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    saida.push_back('e');
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) saida.push_back(s[i++]);
+    std::size_t expoente = 0;
+    while (i < s.size() && EhDigito(s[i])) saida.push_back(s[i++]), ++expoente;
+    if (expoente == 0) return std::nullopt;
+  }
+  if (i != s.size()) return std::nullopt;
+  return saida;
+}
+
+std::optional<long double> TentarFloat(std::string_view texto) {
+  const auto normal = NormalizarFloat(texto);
+  if (!normal) return std::nullopt;
+  long double valor = 0;
+  const char* fim = normal->data() + normal->size();
+  const auto [p, erro] = std::from_chars(normal->data(), fim, valor);
+  if (erro != std::errc() || p != fim || !std::isfinite(valor)) return std::nullopt;
+  return valor;
+}
+
+// Decimal digits and exponent of `valor` rounded to `digitos` significant
+// digits: valor = 0.d1d2... * 10^(expoente + 1).
+struct tDecimal {
+  bool negativo = false;
+  std::string digitos;  // without trailing zeros; empty for zero
+  int expoente = 0;     // of the first digit
+};
+
+tDecimal Decompor(long double valor, int digitos) {
+  tDecimal d;
+  if (valor == 0) return d;
+  char buffer[128];
+  const auto r = std::to_chars(buffer, buffer + sizeof buffer, valor,
+                               std::chars_format::scientific, digitos - 1);
+  std::string_view s(buffer, static_cast<std::size_t>(r.ptr - buffer));
+  std::size_t i = 0;
+  if (s[i] == '-') d.negativo = true, ++i;
+  const std::size_t e = s.find('e');
+  for (; i < e; ++i)
+    if (s[i] != '.') d.digitos.push_back(s[i]);
+  std::from_chars(s.data() + e + 1 + (s[e + 1] == '+' ? 1 : 0), s.data() + s.size(), d.expoente);
+  while (!d.digitos.empty() && d.digitos.back() == '0') d.digitos.pop_back();
+  return d;
+}
+
+}  // namespace
+
+long double StrParaFloat(std::string_view texto) {
+  if (const auto v = TentarFloat(texto)) return *v;
+  throw ErroConversao("'" + std::string(texto) + "' is not a valid floating point value");
+}
+
+std::int32_t StrParaInt(std::string_view texto) {
+  std::string s = Aparar(texto);
+  const bool mais = !s.empty() && s[0] == '+';
+  if (mais) s.erase(0, 1);
+  const std::size_t inicioDigitos = (!mais && !s.empty() && s[0] == '-') ? 1 : 0;
+  const bool soDigitos = s.size() > inicioDigitos &&
+                         s.find_first_not_of("0123456789", inicioDigitos) == std::string::npos;
+  std::int32_t valor = 0;
+  if (soDigitos) {
+    const char* fim = s.data() + s.size();
+    const auto [p, erro] = std::from_chars(s.data(), fim, valor);
+    if (erro == std::errc() && p == fim) return valor;
+  }
+  throw ErroConversao("'" + std::string(texto) + "' is not a valid integer value");
+}
+
+long double StrParaFloatTolerante(std::string_view texto) {
+  return TentarFloat(texto).value_or(0.0L);
+}
+
+bool TemValor(std::string_view texto) {
+  const std::string s = Aparar(texto);
+  return !s.empty() && s[0] != '*';
+}
+
+std::string FloatParaTexto(long double valor, int digitos) {
+  const tDecimal d = Decompor(valor, digitos);
+  if (d.digitos.empty()) return "0";
+  std::string s = d.negativo ? "-" : "";
+  const int n = static_cast<int>(d.digitos.size());
+  if (d.expoente >= digitos || d.expoente < -5) {
+    s += d.digitos[0];
+    if (n > 1) s += "." + d.digitos.substr(1);
+    return s + "E" + std::to_string(d.expoente);
+  }
+  if (d.expoente < 0) return s + "0." + std::string(-d.expoente - 1, '0') + d.digitos;
+  if (n <= d.expoente + 1) return s + d.digitos + std::string(d.expoente + 1 - n, '0');
+  return s + d.digitos.substr(0, d.expoente + 1) + "." + d.digitos.substr(d.expoente + 1);
+}
+
+std::string FloatParaTextoFixo(long double valor, int decimais, int precisao) {
+  const tDecimal d = Decompor(valor, precisao);
+  if (d.expoente >= precisao) return FloatParaTexto(valor, precisao);
+  // Digits beyond the precision are shown as zeros, as with the rounding to
+  // `precisao` significant digits done in one step with the decimals.
+  const int mantidos = std::max(0, std::min(decimais, precisao - 1 - d.expoente));
+  char buffer[160];
+  const auto r =
+      std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::fixed, mantidos);
+  std::string s(buffer, static_cast<std::size_t>(r.ptr - buffer));
+  if (decimais > 0) {
+    if (mantidos == 0) s += '.';
+    s += std::string(static_cast<std::size_t>(decimais - mantidos), '0');
+  }
+  // A negative value that rounds to zero is shown without its sign.
+  if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+  return s;
+}
+
+std::string FormatarCampo(std::string_view texto, int largura, tAlinhamento alinhamento,
+                          int decimais) {
+  const std::string aparado = Aparar(texto);
+  const auto n = static_cast<std::size_t>(std::max(0, largura));
+  std::string resultado;
+  if (aparado.empty() || aparado[0] == '*')
+    resultado = std::string(n, decimais == 0 ? ' ' : '*');
+  else if (decimais == 0)
+    resultado = aparado;
+  else
+    resultado = FloatParaTextoFixo(StrParaFloatTolerante(aparado), decimais, 15);
+  std::size_t tamanho = ContarCaracteres(resultado);
+  if (alinhamento == tAlinhamento::esquerda && tamanho < n) resultado.append(n - tamanho, ' ');
+  if (tamanho > n) resultado = PrimeirosCaracteres(resultado, n);
+  return resultado;
+}
+
+}  // namespace zidod

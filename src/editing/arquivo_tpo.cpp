@@ -1,0 +1,189 @@
+// Reading and writing the ".tpo" file into the editors and the document.
+#include <algorithm>
+#include <string_view>
+
+#include "document/arquivo.hpp"
+#include "document/formato_tpo.hpp"
+#include "document/texto.hpp"
+#include "editing/estado_editor.hpp"
+#include "editing/versao_programa.hpp"
+
+namespace zidod {
+
+namespace {
+
+constexpr std::string_view kLetrasEixo = "ecdix";
+
+void AcrescentarPontos(std::vector<std::string>& linhas, const TSegs& seg) {
+  for (int i = 0; i < seg.nPontos; ++i) linhas.push_back(LinhaPonto(seg, i));
+}
+
+// A cut-slope section: its three category subsections, each with the points
+// of its slot that carry its label.
+void AcrescentarCorte(std::vector<std::string>& linhas, const TSecaoTipo& secao, tLado lado,
+                      std::string_view nome) {
+  linhas.push_back(LinhaCabecalho(nome));
+  linhas.push_back(LinhaPrefixos(secao.segs[SlotCorte(lado, 1)]));
+  for (int categoria = 1; categoria <= 3; ++categoria) {
+    linhas.push_back(LinhaCategoria(categoria, nome));
+    const TSegs& seg = secao.segs[SlotCorte(lado, categoria)];
+    const std::string rotulo = RotuloCategoria(categoria);
+    for (int i = 0; i < seg.nPontos; ++i)
+      if (seg.rotulo[i] == rotulo) linhas.push_back(LinhaPonto(seg, i));
+  }
+}
+
+void AcrescentarAterro(std::vector<std::string>& linhas, const TSegs& seg, std::string_view nome) {
+  linhas.push_back(LinhaCabecalho(nome));
+  linhas.push_back(LinhaPrefixos(seg));
+  AcrescentarPontos(linhas, seg);
+}
+
+}  // namespace
+
+std::string TEstadoEditor::GerarTpo() {
+  CapturarGeral();
+  while (!Memo1.empty() && EmBranco(Memo1.back())) Memo1.pop_back();
+  TSegs& plataforma = secao.segs[segPlataforma];
+  if (EmBranco(plataforma.larguraTotal)) plataforma.larguraTotal = "0.000";
+  if (EmBranco(plataforma.espessuraTotal)) plataforma.espessuraTotal = "0.000";
+
+  std::vector<std::string> linhas;
+  linhas.emplace_back(kLinhaVersao);
+  for (const std::string& linha : Memo1) linhas.push_back(LinhaDescricao(linha));
+  linhas.emplace_back(kGrupoVariavel);
+  linhas.push_back(LinhaGeral(plataforma));
+  linhas.push_back(LinhaPlataforma(plataforma));
+  for (int i = 0; i < plataforma.nPontos; ++i) linhas.push_back(LinhaPontoPlataforma(plataforma, i));
+  AcrescentarAterro(linhas, secao.segs[segAterroEsq], "TALUDE_ATERRO_ESQUERDO");
+  AcrescentarAterro(linhas, secao.segs[segAterroDir], "TALUDE_ATERRO_DIREITO");
+  AcrescentarCorte(linhas, secao, tLado::esquerdo, "TALUDE_CORTE_ESQUERDO");
+  AcrescentarCorte(linhas, secao, tLado::direito, "TALUDE_CORTE_DIREITO");
+  linhas.push_back(LinhaSarjeta(tLado::esquerdo, secao.sarjetaEsq));
+  AcrescentarPontos(linhas, secao.segs[segSarjetaEsq]);
+  linhas.push_back(LinhaSarjeta(tLado::direito, secao.sarjetaDir));
+  AcrescentarPontos(linhas, secao.segs[segSarjetaDir]);
+  linhas.push_back(LinhaCabecalho("SARGETA_CENTRAL"));
+  AcrescentarPontos(linhas, secao.segs[segSarjetaCentral]);
+  linhas.push_back(LinhaPavimento(ncam, ah, mp));
+  linhas.emplace_back(kGrupoFixo);
+  for (int slot = segCamada1; slot <= segCamada12; ++slot) {
+    const TSegs& camada = secao.segs[slot];
+    if (camada.nPontos <= 0) continue;
+    linhas.push_back(LinhaCamada(camada));
+    AcrescentarPontos(linhas, camada);
+  }
+  return MontarArquivoTpo(linhas);
+}
+
+void TEstadoEditor::GravarTpo() {
+  if (secao.nomeArquivo.empty()) throw ErroArquivo("Nenhum arquivo foi escolhido para gravar.");
+  GravarArquivo(secao.nomeArquivo, GerarTpo());
+  Caption = std::string(kTituloPrograma) + " 3.0 ->> " + secao.nomeArquivo;
+}
+
+int TEstadoEditor::LerTpo(const std::string& caminho) {
+  const std::vector<tLinhaTpo> linhas = AnalisarTpo(LerArquivo(caminho));
+
+  // The lines are applied in order, with the handlers they trigger; should
+  // one of those fail, everything goes back to how it was.
+  TEstadoEditor anterior = *this;
+  int numero = 0;
+  int versao = 0;
+  try {
+    pc1 = tPagina::pterra;
+    sg1.LimparLinhas(1);
+    sg2.LimparLinhas(1);
+    sg3.LimparLinhas(1);
+    for (const tLinhaTpo& linha : linhas) {
+      numero = linha.numero;
+      if (linha.versao) versao = *linha.versao;
+      AplicarLinhaTpo(linha);
+    }
+    CarregarElemento(segPlataforma);
+    secao.nomeArquivo = caminho;
+    Caption = std::string(kTituloPrograma) + " V." + VersaoPrograma + " ->> " + caminho;
+    AplicarRoteiroPistas();
+  } catch (const std::exception& e) {
+    *this = std::move(anterior);
+    throw ErroArquivo("Linha " + std::to_string(numero) + ": " + e.what());
+  }
+  return versao;
+}
+
+void TEstadoEditor::AplicarSarjetaLida(tLado lado, const tSarjetaParams& lida) {
+  const bool esquerda = lado == tLado::esquerdo;
+  tSarjetaParams& sarjeta = esquerda ? secao.sarjetaEsq : secao.sarjetaDir;
+  // Like a user's change, a choice that changes runs its handler; texts do not.
+  if (sarjeta.existencia != lida.existencia) {
+    sarjeta.existencia = lida.existencia;
+    esquerda ? udeClick() : uddClick();
+  }
+  sarjeta.larguraTopo = lida.larguraTopo;
+  sarjeta.larguraBase = lida.larguraBase;
+  sarjeta.profundidade = lida.profundidade;
+  sarjeta.prefixo = lida.prefixo;
+  if (sarjeta.acompanharRampa != lida.acompanharRampa) {
+    sarjeta.acompanharRampa = lida.acompanharRampa;
+    esquerda ? acseClick() : acsdClick();
+  }
+  (esquerda ? Label31 : Label23) = sarjeta.acompanharRampa ? "Largura à direita" : "Largura Total";
+}
+
+void TEstadoEditor::AplicarLinhaTpo(const tLinhaTpo& linha) {
+  TSegs& plataforma = secao.segs[segPlataforma];
+  if (linha.sarjeta) AplicarSarjetaLida(linha.sarjeta->lado, linha.sarjeta->params);
+  if (linha.totais) {
+    edit6 = linha.totais->larguraTotal;
+    edit7 = linha.totais->espessuraTotal;
+    plataforma.larguraTotal = edit6;
+    plataforma.espessuraTotal = edit7;
+  }
+  if (const auto& geral = linha.geral) {
+    plataforma.qtdePistas = geral->qtdePistas;
+    if (radioqtdepistas != geral->qtdePistas - 1) {
+      radioqtdepistas = geral->qtdePistas - 1;
+      radioqtdepistasClick();
+    }
+    plataforma.ptsRotacao = geral->ptsRotacao;
+    radioptsrotacao = geral->ptsRotacao - 1;
+    plataforma.eixoRotacao = geral->eixoRotacao;
+    const auto eixo = geral->eixoRotacao.size() == 1 ? kLetrasEixo.find(geral->eixoRotacao[0])
+                                                     : std::string_view::npos;
+    if (eixo != std::string_view::npos) radioeixo = static_cast<int>(eixo);
+    plataforma.caimento = geral->caimento;
+    radiocaimento = geral->caimento == "d" ? 0 : 1;
+  }
+  if (const auto& pavimento = linha.pavimento) {
+    ncam = pavimento->ncam;
+    ah = pavimento->ah;
+    mp = pavimento->mostrarPontos;
+  }
+  if (const auto& cabecalho = linha.cabecalho) {
+    TSegs& seg = secao.segs[cabecalho->slot];
+    seg.material = cabecalho->material;
+    seg.descricao = cabecalho->descricao;
+    seg.prefixo = cabecalho->prefixo;
+    seg.area = cabecalho->area;
+    seg.areaFixa = cabecalho->areaFixa;
+    seg.nPontos = 0;
+  }
+  if (linha.descricao) Memo1.push_back(*linha.descricao);
+  if (const auto& prefixos = linha.prefixos) {
+    secao.segs[prefixos->slot].prefixo = prefixos->prefixo;
+    secao.segs[prefixos->slot].prefixoOffset = prefixos->prefixoOffset;
+  }
+  if (linha.inicioCategoria) secao.segs[*linha.inicioCategoria].nPontos = 0;
+  if (const auto& ponto = linha.ponto) {
+    TSegs& seg = secao.segs[ponto->slot];
+    if (seg.nPontos >= kMaxPontos)
+      throw ErroArquivo("mais de " + std::to_string(kMaxPontos) + " pontos no mesmo elemento.");
+    ++seg.nPontos;
+    seg.x[ponto->indice] = ponto->x;
+    seg.y[ponto->indice] = ponto->y;
+    if (ponto->rotulo) seg.rotulo[ponto->indice] = *ponto->rotulo;
+    if (ponto->codigo) seg.codigo[ponto->indice] = *ponto->codigo;
+  }
+}
+
+}  // namespace zidod

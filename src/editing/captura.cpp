@@ -1,0 +1,105 @@
+// From the editors into the document.
+#include <array>
+
+#include "document/numeros.hpp"
+#include "editing/estado_editor.hpp"
+
+namespace zidod {
+
+namespace {
+
+constexpr std::array<const char*, 5> kLetrasEixo = {"e", "c", "d", "i", "x"};
+constexpr std::array<const char*, 2> kLetrasCaimento = {"d", "s"};
+
+}  // namespace
+
+void TEstadoEditor::CapturarGeral() {
+  TSegs& plataforma = secao.segs[segPlataforma];
+  plataforma.larguraTotal = edit6;
+  plataforma.espessuraTotal = edit7;
+  plataforma.qtdePistas = radioqtdepistas + 1;
+  plataforma.ptsRotacao = radioptsrotacao + 1;
+  if (radioeixo >= 0 && radioeixo < static_cast<int>(kLetrasEixo.size()))
+    plataforma.eixoRotacao = kLetrasEixo[radioeixo];
+  if (radiocaimento >= 0 && radiocaimento < static_cast<int>(kLetrasCaimento.size()))
+    plataforma.caimento = kLetrasCaimento[radiocaimento];
+}
+
+void TEstadoEditor::CapturarEditores() {
+  if (pc1 == tPagina::psarg) return;
+  CapturarGeral();
+
+  int t = -1;
+  TGradeTexto* tabela = nullptr;
+  std::uint8_t tipo = 0;
+  switch (pc1) {
+    case tPagina::pterra:
+      t = segPlataforma;
+      tabela = &sg1;
+      break;
+    case tPagina::ptal:
+      t = SlotTaludeEscolhido();
+      if (t < 0) return;
+      secao.segs[t].prefixo = Edit3;
+      secao.segs[t].prefixoOffset = Edit4;
+      tabela = &sg2;
+      break;
+    case tPagina::tbsPavimento:
+      tipo = 1;
+      if (pc < 0 || pc >= kNumCamadas) return;
+      t = SlotCamada(pc + 1);
+      secao.segs[t].descricao = Edit1;
+      secao.segs[t].material = gc1;
+      secao.segs[t].prefixo = Edit2;
+      secao.segs[t].area = Edit5;
+      tabela = &sg3;
+      break;
+    case tPagina::psarg:
+      return;
+  }
+  TSegs& seg = secao.segs[t];
+  const int ultima = tabela->RowCount() - 1;
+
+  for (int r = kMaxPontos + 1; r <= ultima; ++r)
+    if (!tabela->Cells(1, r).empty())
+      throw ErroEdicao("Um elemento tem no máximo " + std::to_string(kMaxPontos) + " pontos.");
+
+  if (EhCamada(t) && ultima == 1) seg.nPontos = 0;
+
+  const bool temIdentificador = tabela->ColCount() > 4;
+  const bool duasPistas = secao.segs[segPlataforma].qtdePistas == 2;
+  long double eixoPrincipal = 0;
+  long double eixoSecundario = 0;
+  if (duasPistas && temIdentificador) {
+    for (int r = 1; r <= ultima; ++r) {
+      if (tabela->Cells(1, r).empty()) continue;
+      if (tabela->Cells(4, r) == kEixoPrincipal) eixoPrincipal = StrParaFloat(tabela->Cells(1, r));
+      if (tabela->Cells(4, r) == kEixoSecundario) eixoSecundario = StrParaFloat(tabela->Cells(1, r));
+    }
+  }
+
+  seg.areaFixa = tipo;
+
+  for (int r = 1; r <= ultima; ++r) {
+    if (tabela->Cells(1, r).empty()) continue;
+    const int i = r - 1;
+    seg.nPontos = r;
+    seg.x[i] = StrParaFloat(tabela->Cells(1, r));
+    seg.y[i] = StrParaFloat(tabela->Cells(2, r));
+    if (temIdentificador) {
+      if (const auto codigo = CodigoDoIdentificador(tabela->Cells(4, r)))
+        seg.codigo[i] =
+            duasPistas ? CodigoComDuasPistas(*codigo, seg.x[i], eixoPrincipal, eixoSecundario)
+                       : *codigo;
+    }
+    if (t == segPlataforma) seg.rotulo[i] = tabela->Cells(3, r);
+  }
+
+  if (EhCorte(t)) {
+    const std::string rotulo = RotuloCategoria(CategoriaAtiva());
+    for (int i = 0; i < seg.nPontos; ++i)
+      if (seg.rotulo[i].empty()) seg.rotulo[i] = rotulo;
+  }
+}
+
+}  // namespace zidod

@@ -1,0 +1,60 @@
+#include "editing/estado_editor.hpp"
+
+#include "editing/versao_programa.hpp"
+#include "geometry/sarjeta.hpp"
+
+namespace zidod {
+
+namespace {
+
+TGradeTexto TabelaInicial(std::vector<std::string> titulos) {
+  TGradeTexto tabela(std::move(titulos));
+  tabela.Cells(0, 1) = kMarcador;
+  tabela.Cells(1, 1) = "0";
+  tabela.Cells(2, 1) = "0";
+  return tabela;
+}
+
+}  // namespace
+
+TEstadoEditor::TEstadoEditor()
+    : Caption(std::string(kTituloPrograma) + " V." + VersaoPrograma),
+      // Column 5 of the platform table is the hidden working column of manual entry.
+      sg1(TabelaInicial({"", "X", "Y", "PL", "IDENTIFICADOR", ""})),
+      sg2(TabelaInicial({"", "X", "Y"})),
+      sg3(TabelaInicial({"", "X", "Y"})) {}
+
+int TEstadoEditor::SlotTaludeEscolhido() const {
+  switch (opcaoTalude) {
+    case tOpcaoTalude::ae: return segAterroEsq;
+    case tOpcaoTalude::AD: return segAterroDir;
+    case tOpcaoTalude::ce: return SlotCorte(tLado::esquerdo, CategoriaAtiva());
+    case tOpcaoTalude::CD: return SlotCorte(tLado::direito, CategoriaAtiva());
+    case tOpcaoTalude::nenhuma: break;
+  }
+  return -1;
+}
+
+// "Pontos de Rotação" is offered only with two roadways.
+void TEstadoEditor::AplicarRoteiroPistas() { radioptsrotacaoVisivel = radioqtdepistas == 1; }
+
+void TEstadoEditor::radioqtdepistasClick() {
+  AplicarRoteiroPistas();
+  CapturarEditores();
+}
+
+void TEstadoEditor::udeClick() { CalcularSarjeta(secao, tLado::esquerdo); }
+
+void TEstadoEditor::uddClick() { CalcularSarjeta(secao, tLado::direito); }
+
+void TEstadoEditor::acseClick() {
+  Label31 = secao.sarjetaEsq.acompanharRampa ? "Largura à direita" : "Largura Total";
+  CalcularSarjeta(secao, tLado::esquerdo);
+}
+
+void TEstadoEditor::acsdClick() {
+  Label23 = secao.sarjetaDir.acompanharRampa ? "Largura à direita" : "Largura Total";
+  CalcularSarjeta(secao, tLado::direito);
+}
+
+}  // namespace zidod

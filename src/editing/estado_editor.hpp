@@ -1,0 +1,114 @@
+// The editor's state: the values of the controls of the main window, the
+// section document they edit, and every event handler as a plain method. The
+// Qt window only shows this state and forwards its events here.
+#pragma once
+
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "document/secao.hpp"
+#include "editing/grade_texto.hpp"
+
+namespace zidod {
+
+struct tLinhaTpo;
+
+// An edit the document cannot take; the general error report shows the message.
+class ErroEdicao : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The pages of `pc1`.
+enum class tPagina { pterra, ptal, psarg, tbsPavimento };
+
+// The slope chosen on the TALUDES page.
+enum class tOpcaoTalude { nenhuma, ae, AD, ce, CD };
+
+inline constexpr const char* kTituloPrograma = "Editor de Zidod Evuv";
+
+class TEstadoEditor {
+ public:
+  TEstadoEditor();
+
+  // --- The document
+  TSecaoTipo secao;
+
+  // --- Main window
+  std::string Caption;
+  tPagina pc1 = tPagina::pterra;
+
+  // PLATAFORMA page: "Configuração das Pistas" (item indices) and the description.
+  int radioqtdepistas = 0;  // "uma", "duas"
+  int radioptsrotacao = 0;  // "um", "dois"
+  int radioeixo = 1;        // "esquerdo", "centro", "direito", "interno", "externo"
+  int radiocaimento = 0;    // "Duplo", "Simples"
+  bool radioptsrotacaoVisivel = false;
+  std::vector<std::string> Memo1;
+
+  // TALUDES page.
+  tOpcaoTalude opcaoTalude = tOpcaoTalude::nenhuma;
+  int pgcategorias = 0;  // active category page: 0 "1ª Categoria" .. 2 "3ª Categoria"
+  std::string Edit3;     // "Prefixo de Locação do Talude"
+  std::string Edit4;     // "Prefixo de Locação do OFFSET"
+
+  // SARJETAS page: the fields show the document's gutter parameters; only
+  // the first-width captions are the page's own.
+  std::string Label31 = "Largura do Topo";
+  std::string Label23 = "Largura do Topo";
+
+  // PAVIMENTO page.
+  int ncam = 1;
+  int pc = 0;  // active layer page: 0 "1º Camada" .. 11 "12º Camada"
+  std::string Edit1;  // "Descrição"
+  std::string Edit2;  // "Prefixo de Locação"
+  std::string Edit5;  // "Área"
+  std::string gc1;    // "Material"
+  std::string edit6 = "0.000";  // "Largura Total"
+  std::string edit7 = "0.000";  // "Espessura Total"
+
+  // Status bar.
+  std::string ah = "16";  // "Zoom Horizontal": metres across the drawing
+  bool mp = true;         // "Mostrar Pontos"
+
+  // The point tables.
+  TGradeTexto sg1;
+  TGradeTexto sg2;
+  TGradeTexto sg3;
+
+  // --- Capture and loading
+  void CapturarGeral();
+  void CapturarEditores();
+  void CarregarElemento(int t);
+  void PrepararTabelas();
+
+  // --- The ".tpo" file. LerTpo applies a file whole or not at all and
+  // returns the version it declares.
+  int LerTpo(const std::string& caminho);
+  void GravarTpo();
+  // The bytes GravarTpo writes, with the same effects on the editors.
+  std::string GerarTpo();
+
+  // --- Handlers
+  void udeClick();
+  void uddClick();
+  void acseClick();
+  void acsdClick();
+  void radioqtdepistasClick();
+
+  // The category page shown, 1..3.
+  int CategoriaAtiva() const { return pgcategorias + 1; }
+  // The slot of the slope chosen for the active category, or -1.
+  int SlotTaludeEscolhido() const;
+
+  bool operator==(const TEstadoEditor&) const = default;
+
+ private:
+  void AplicarRoteiroPistas();
+  void AplicarLinhaTpo(const tLinhaTpo& linha);
+  void AplicarSarjetaLida(tLado lado, const tSarjetaParams& lida);
+};
+
+}  // namespace zidod

@@ -1,0 +1,49 @@
+#include "editing/grade_texto.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace zidod {
+
+TGradeTexto::TGradeTexto(std::vector<std::string> titulos) : titulos_(std::move(titulos)) {
+  celulas_.push_back(titulos_);
+  SetRowCount(2);
+}
+
+void TGradeTexto::SetRowCount(int linhas) {
+  celulas_.resize(static_cast<std::size_t>(std::max(1, linhas)),
+                  std::vector<std::string>(titulos_.size()));
+  Row = std::min(Row, RowCount() - 1);
+}
+
+const std::string& TGradeTexto::Cells(int coluna, int linha) const {
+  if (coluna < 0 || coluna >= ColCount() || linha < 0 || linha >= RowCount())
+    throw std::out_of_range("célula fora da tabela");
+  return celulas_[linha][coluna];
+}
+
+std::string& TGradeTexto::Cells(int coluna, int linha) {
+  return const_cast<std::string&>(std::as_const(*this).Cells(coluna, linha));
+}
+
+void TGradeTexto::LimparLinhas(int r) {
+  SetRowCount(r + 1);
+  for (int linha = r; linha < RowCount(); ++linha)
+    for (std::string& celula : celulas_[linha]) celula.clear();
+}
+
+void TGradeTexto::RemoverLinha(int r) {
+  if (r < 1 || r >= RowCount()) return;
+  celulas_.erase(celulas_.begin() + r);
+  if (Row > r) --Row;
+  Row = std::min(Row, RowCount() - 1);
+}
+
+int TGradeTexto::LinhaMarcada() const {
+  for (int linha = 1; linha < RowCount(); ++linha)
+    if (celulas_[linha][0] == kMarcador) return linha;
+  return 0;
+}
+
+}  // namespace zidod

@@ -1,0 +1,133 @@
+#include "document/numeros.hpp"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <locale>
+
+namespace zidod {
+namespace {
+
+TEST(StrParaFloat, AceitaAGramaticaEstrita) {
+  const struct {
+    const char* texto;
+    long double valor;
+  } casos[] = {
+      {"12.5", 12.5L}, {"  -7  ", -7.0L}, {"+3", 3.0L},     {"1e3", 1000.0L},  {"1E-20", 1e-20L},
+      {".5", 0.5L},    {"5.", 5.0L},      {"-0.36", -0.36L}, {"\t2.5E+2 ", 250.0L},
+  };
+  for (const auto& c : casos) EXPECT_EQ(StrParaFloat(c.texto), c.valor) << c.texto;
+}
+
+TEST(StrParaFloat, RecusaComAMensagemDoTexto) {
+  for (const char* texto : {"12,5", "", "abc", "1e", "--1", "1.2.3", "INF", "nan", "0x10", "1 2",
+                            "+-1", ".", "e5", "1e+"}) {
+    try {
+      StrParaFloat(texto);
+      ADD_FAILURE() << "aceitou '" << texto << "'";
+    } catch (const ErroConversao& e) {
+      EXPECT_EQ(e.what(), "'" + std::string(texto) + "' is not a valid floating point value");
+    }
+  }
+  EXPECT_THROW(StrParaFloat("1e99999"), ErroConversao);
+}
+
+TEST(StrParaInt, AceitaSoDecimaisDe32Bits) {
+  EXPECT_EQ(StrParaInt(" -20 "), -20);
+  EXPECT_EQ(StrParaInt("+5"), 5);
+  EXPECT_EQ(StrParaInt("2147483647"), 2147483647);
+  for (const char* texto : {"", "1.0", "2147483648", "x", "+-1", "-", "1 2", "$10"}) {
+    try {
+      StrParaInt(texto);
+      ADD_FAILURE() << "aceitou '" << texto << "'";
+    } catch (const ErroConversao& e) {
+      EXPECT_EQ(e.what(), "'" + std::string(texto) + "' is not a valid integer value");
+    }
+  }
+}
+
+TEST(FloatParaTexto, RepresentacaoGeral) {
+  const struct {
+    long double valor;
+    const char* texto;
+  } casos[] = {
+      {-7.0L, "-7"},
+      {0.36L, "0.36"},
+      {1e-20L, "1E-20"},
+      {12.5L, "12.5"},
+      {0.0L, "0"},
+      {0.00001L, "0.00001"},
+      {0.000009L, "9E-6"},
+      {123456789012345.0L, "123456789012345"},
+      {1234567890123456.0L, "1.23456789012346E15"},
+      {1.5e20L, "1.5E20"},
+      {0.1L + 0.2L, "0.3"},
+      {-1234.5678L, "-1234.5678"},
+  };
+  for (const auto& c : casos) EXPECT_EQ(FloatParaTexto(c.valor), c.texto);
+  EXPECT_EQ(FloatParaTexto(1.0L / 3.0L, 10), "0.3333333333");
+}
+
+TEST(FloatParaTextoFixo, DecimaisEPrecisao) {
+  const struct {
+    long double valor;
+    int decimais;
+    int precisao;
+    const char* texto;
+  } casos[] = {
+      {12.5L, 3, 10, "12.500"},
+      {-7.0L, 5, 15, "-7.00000"},
+      {0.36L, 5, 15, "0.36000"},
+      {1.23456L, 3, 15, "1.235"},
+      {-0.0001L, 3, 10, "0.000"},
+      {-123456789.5L, 5, 15, "-123456789.50000"},
+      // Digits beyond the precision are zeros.
+      {12345678.9876L, 3, 10, "12345678.990"},
+      {5.0L, 1, 15, "5.0"},
+      {1e20L, 3, 15, "1E20"},
+  };
+  for (const auto& c : casos)
+    EXPECT_EQ(FloatParaTextoFixo(c.valor, c.decimais, c.precisao), c.texto) << c.texto;
+}
+
+TEST(FormatarCampo, ExemplosDoNormalizador) {
+  const auto nenhum = tAlinhamento::nenhum;
+  const auto esquerda = tAlinhamento::esquerda;
+  EXPECT_EQ(FormatarCampo("0.5", 10, nenhum, 3), "0.500");
+  EXPECT_EQ(FormatarCampo("abc", 10, nenhum, 3), "0.000");
+  EXPECT_EQ(FormatarCampo("", 10, nenhum, 3), "**********");
+  EXPECT_EQ(FormatarCampo("", 15, esquerda, 0), std::string(15, ' '));
+  EXPECT_EQ(FormatarCampo("-7", 15, esquerda, 5), "-7.00000       ");
+  EXPECT_EQ(FormatarCampo("ABCDEFGHIJKLMNO", 5, esquerda, 0), "ABCDE");
+  EXPECT_EQ(FormatarCampo("*12", 10, nenhum, 3), "**********");
+  EXPECT_EQ(FormatarCampo("  1.23456  ", 10, nenhum, 3), "1.235");
+  EXPECT_EQ(FormatarCampo("-123456789.5", 15, esquerda, 5), "-123456789.5000");
+  // Widths count characters, not bytes.
+  EXPECT_EQ(FormatarCampo("Ação", 6, esquerda, 0), "Ação  ");
+  EXPECT_EQ(FormatarCampo("çãõéíú", 3, esquerda, 0), "çãõ");
+}
+
+TEST(TemValor, VazioOuAsteriscoNaoTemValor) {
+  EXPECT_TRUE(TemValor(" 0.5 "));
+  EXPECT_FALSE(TemValor("   "));
+  EXPECT_FALSE(TemValor("**********"));
+  EXPECT_FALSE(TemValor(" *1"));
+}
+
+// A locale with a decimal comma changes nothing.
+TEST(Numeros, NaoDependemDaLocalidade) {
+  const std::string anterior = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "pt_BR.UTF-8"), nullptr) << "scripts/setup gera esta localidade";
+  std::locale::global(std::locale("pt_BR.UTF-8"));
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+  EXPECT_EQ(StrParaFloat("12.5"), 12.5L);
+  EXPECT_THROW(StrParaFloat("12,5"), ErroConversao);
+  EXPECT_EQ(FloatParaTextoFixo(12.5L, 3, 10), "12.500");
+  EXPECT_EQ(FormatarCampo("12.5", 10, tAlinhamento::nenhum, 3), "12.500");
+  EXPECT_EQ(FloatParaTexto(0.36L), "0.36");
+  std::locale::global(std::locale::classic());
+  std::setlocale(LC_ALL, anterior.c_str());
+}
+
+}  // namespace
+}  // namespace zidod

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "editing/estado_editor.hpp"
+
+namespace zidod {
+namespace {
+
+TEST(CarregarElemento, PlataformaComIdentificadoresETotais) {
+  TEstadoEditor e;
+  TSegs& p = e.secao.segs[segPlataforma];
+  p.nPontos = 3;
+  p.x[0] = -3.5L;
+  p.y[0] = -0.07L;
+  p.codigo[0] = 77;  // not an identifier: the cell keeps its text
+  p.rotulo[0] = "P1";
+  p.x[1] = 12.5L;
+  p.codigo[1] = -4;
+  p.codigo[2] = -20;
+  p.larguraTotal = "14.000";
+  e.sg1.Cells(4, 1) = "Eixo Principal";
+  e.CarregarElemento(segPlataforma);
+  EXPECT_EQ(e.sg1.RowCount(), 4);
+  EXPECT_EQ(e.sg1.Cells(1, 1), "-3.500");
+  EXPECT_EQ(e.sg1.Cells(2, 1), "-0.070");
+  EXPECT_EQ(e.sg1.Cells(3, 1), "P1");
+  EXPECT_EQ(e.sg1.Cells(4, 1), "Eixo Principal");
+  EXPECT_EQ(e.sg1.Cells(1, 2), "12.500");
+  EXPECT_EQ(e.sg1.Cells(4, 2), "Bordo Pista Esquerda");
+  EXPECT_EQ(e.sg1.Cells(4, 3), "Simples Plataforma");
+  EXPECT_EQ(e.sg1.Cells(0, 1), "");
+  EXPECT_EQ(e.edit6, "14.000");
+  EXPECT_EQ(e.secao.segs[segCorteDir3].descricao, "Talude de Corte Direito 3ª Categoria");
+}
+
+TEST(PrepararTabelas, SemeiaONovoTaludeNaBordaDaPlataforma) {
+  TEstadoEditor e;
+  TSegs& p = e.secao.segs[segPlataforma];
+  p.nPontos = 2;
+  p.x[0] = -7;
+  p.y[0] = -0.14L;
+  p.x[1] = 12.5L;
+  p.y[1] = 0.25L;
+  e.pc1 = tPagina::ptal;
+  const struct {
+    tOpcaoTalude opcao;
+    const char* x;
+    const char* y;
+  } casos[] = {{tOpcaoTalude::ae, "-7.000", "-0.140"},
+               {tOpcaoTalude::ce, "-7.000", "-0.140"},
+               {tOpcaoTalude::AD, "12.500", "0.250"},
+               {tOpcaoTalude::CD, "12.500", "0.250"}};
+  for (const auto& c : casos) {
+    e.opcaoTalude = c.opcao;
+    e.PrepararTabelas();
+    EXPECT_EQ(e.sg2.RowCount(), 2);
+    EXPECT_EQ(e.sg2.Cells(0, 1), kMarcador);
+    EXPECT_EQ(e.sg2.Cells(1, 1), c.x);
+    EXPECT_EQ(e.sg2.Cells(2, 1), c.y);
+  }
+  // With a point in each of its slots, a slope is not seeded.
+  for (int slot : {segAterroDir}) e.secao.segs[slot].nPontos = 1;
+  e.opcaoTalude = tOpcaoTalude::AD;
+  e.PrepararTabelas();
+  EXPECT_EQ(e.sg2.Cells(1, 1), "");
+}
+
+}  // namespace
+}  // namespace zidod

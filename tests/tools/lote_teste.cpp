@@ -1,0 +1,106 @@
+// The batch tool, run as a user runs it.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+#include <filesystem>
+
+#include "document/arquivo.hpp"
+
+namespace zidod {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExemplo = std::string(ZIDOD_DADOS) + "/exemplos/exemplo.tpo";
+
+struct tResultado {
+  int codigo = -1;
+  std::string saida;
+  std::string erros;
+};
+
+// Each test runs in a process of its own and may run beside the others.
+fs::path Temporario(const std::string& nome) {
+  return fs::temp_directory_path() /
+         ("zidod-lote-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+          "-" + nome);
+}
+
+tResultado Executar(const std::string& argumentos) {
+  const fs::path erros = Temporario("erros.txt");
+  const std::string comando = std::string(ZIDOD_LOTE) + " " + argumentos + " 2>" + erros.string();
+  tResultado r;
+  FILE* processo = popen(comando.c_str(), "r");
+  char bloco[4096];
+  std::size_t lidos = 0;
+  while ((lidos = fread(bloco, 1, sizeof bloco, processo)) > 0) r.saida.append(bloco, lidos);
+  const int estado = pclose(processo);
+  r.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+  r.erros = LerArquivo(erros.string());
+  return r;
+}
+
+TEST(Lote, VerificarReproduzOExemplo) {
+  const tResultado r = Executar("verificar " + kExemplo);
+  EXPECT_EQ(r.codigo, 0) << r.erros;
+  EXPECT_EQ(r.saida, LerArquivo(kExemplo));
+
+  const fs::path saida = Temporario("saida.tpo");
+  fs::remove(saida);
+  EXPECT_EQ(Executar("verificar " + kExemplo + " -o " + saida.string()).codigo, 0);
+  EXPECT_EQ(LerArquivo(saida.string()), LerArquivo(kExemplo));
+  fs::remove(saida);
+}
+
+TEST(Lote, JsonDoExemplo) {
+  const tResultado r = Executar("json " + kExemplo);
+  ASSERT_EQ(r.codigo, 0) << r.erros;
+  QJsonParseError erro;
+  const QJsonObject raiz = QJsonDocument::fromJson(QByteArray::fromStdString(r.saida), &erro).object();
+  ASSERT_EQ(erro.error, QJsonParseError::NoError);
+  EXPECT_EQ(raiz["versao"].toInt(), 3);
+  EXPECT_EQ(raiz["geral"]["eixoRotacao"].toString(), "c");
+  EXPECT_EQ(raiz["sarjetaEsq"]["larguraBase"].toString(), "0.300");
+  EXPECT_EQ(raiz["editor"]["descricao"].toArray().at(0).toString(), "Secao de exemplo");
+  const QJsonArray segs = raiz["segs"].toArray();
+  ASSERT_EQ(segs.size(), 25);
+  const QJsonArray plataforma = segs[0]["pontos"].toArray();
+  ASSERT_EQ(plataforma.size(), 5);
+  const int codigos[] = {-2, -1, 0, 1, 2};
+  const char* rotulos[] = {"P1", "", "P3", "", "P5"};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(plataforma[i]["codigo"].toInt(), codigos[i]);
+    EXPECT_EQ(plataforma[i]["rotulo"].toString(), rotulos[i]);
+  }
+  EXPECT_EQ(segs[5]["material"].toString(), "SARGETA_ESQUERD");
+  const QJsonArray sarjeta = segs[5]["pontos"].toArray();
+  ASSERT_EQ(sarjeta.size(), 4);
+  EXPECT_DOUBLE_EQ(sarjeta[1]["x"].toDouble(), -7.4);
+  EXPECT_DOUBLE_EQ(sarjeta[1]["y"].toDouble(), -0.34);
+}
+
+TEST(Lote, ErrosSaemComCodigo1ESemArquivo) {
+  const fs::path ruim = Temporario("ruim.tpo");
+  GravarArquivo(ruim.string(), "# PLATAFORMA\r\n* 1,5            0\r\n");
+  const fs::path saida = Temporario("nao-criado.tpo");
+  fs::remove(saida);
+  const tResultado r = Executar("verificar " + ruim.string() + " -o " + saida.string());
+  EXPECT_EQ(r.codigo, 1);
+  EXPECT_EQ(r.saida, "");
+  EXPECT_EQ(r.erros, "zidod-evuv-lote: Linha 2: '1,5' is not a valid floating point value\n");
+  EXPECT_FALSE(fs::exists(saida));
+  fs::remove(ruim);
+
+  for (const char* argumentos : {"", "json", "verificar a b c", "desconhecido x"}) {
+    const tResultado uso = Executar(argumentos);
+    EXPECT_EQ(uso.codigo, 1) << argumentos;
+    EXPECT_NE(uso.erros.find("Uso:"), std::string::npos) << argumentos;
+  }
+  EXPECT_EQ(Executar("json /nao/existe.tpo").codigo, 1);
+}
+
+}  // namespace
+}  // namespace zidod

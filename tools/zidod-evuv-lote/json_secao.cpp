@@ -1,0 +1,61 @@
+#include "json_secao.hpp"
+
+#include <QJsonArray>
+
+namespace zidod {
+
+namespace {
+
+QString Texto(const std::string& s) { return QString::fromStdString(s); }
+
+QJsonObject SarjetaEmJson(const tSarjetaParams& s) {
+  return {{"existencia", s.existencia},          {"larguraTopo", Texto(s.larguraTopo)},
+          {"larguraBase", Texto(s.larguraBase)}, {"profundidade", Texto(s.profundidade)},
+          {"prefixo", Texto(s.prefixo)},         {"acompanharRampa", s.acompanharRampa}};
+}
+
+QJsonObject SegEmJson(const TSegs& seg, int slot) {
+  QJsonArray pontos;
+  for (int i = 0; i < seg.nPontos; ++i)
+    pontos.append(QJsonObject{{"x", static_cast<double>(seg.x[i])},
+                              {"y", static_cast<double>(seg.y[i])},
+                              {"rotulo", Texto(seg.rotulo[i])},
+                              {"codigo", seg.codigo[i]}});
+  return {{"slot", slot},
+          {"descricao", Texto(seg.descricao)},
+          {"material", Texto(seg.material)},
+          {"prefixo", Texto(seg.prefixo)},
+          {"prefixoOffset", Texto(seg.prefixoOffset)},
+          {"area", Texto(seg.area)},
+          {"areaFixa", seg.areaFixa},
+          {"pontos", pontos}};
+}
+
+}  // namespace
+
+QJsonObject SecaoEmJson(const TEstadoEditor& editor, int versao) {
+  const TSecaoTipo& secao = editor.secao;
+  const TSegs& plataforma = secao.segs[segPlataforma];
+  QJsonArray descricao;
+  for (const std::string& linha : editor.Memo1) descricao.append(Texto(linha));
+  QJsonArray segs;
+  for (int slot = 0; slot < kNumSlots; ++slot) segs.append(SegEmJson(secao.segs[slot], slot));
+  return {
+      {"versao", versao},
+      {"geral", QJsonObject{{"qtdePistas", plataforma.qtdePistas},
+                            {"ptsRotacao", plataforma.ptsRotacao},
+                            {"eixoRotacao", Texto(plataforma.eixoRotacao)},
+                            {"caimento", Texto(plataforma.caimento)},
+                            {"larguraTotal", Texto(plataforma.larguraTotal)},
+                            {"espessuraTotal", Texto(plataforma.espessuraTotal)}}},
+      {"sarjetaEsq", SarjetaEmJson(secao.sarjetaEsq)},
+      {"sarjetaDir", SarjetaEmJson(secao.sarjetaDir)},
+      {"editor", QJsonObject{{"ncam", editor.ncam},
+                             {"ah", Texto(editor.ah)},
+                             {"mp", editor.mp},
+                             {"descricao", descricao}}},
+      {"segs", segs},
+  };
+}
+
+}  // namespace zidod
