@@ -127,7 +127,7 @@ void TEstadoEditor::AplicarSarjetaLida(tLado lado, const tSarjetaParams& lida) {
     sarjeta.acompanharRampa = lida.acompanharRampa;
     esquerda ? acseClick() : acsdClick();
   }
-  (esquerda ? Label31 : Label23) = sarjeta.acompanharRampa ? "Largura à direita" : "Largura Total";
+  MarcarAcompanharRampa(lado);
 }
 
 void TEstadoEditor::AplicarLinhaTpo(const tLinhaTpo& linha) {

@@ -1,7 +1,6 @@
 #include "editing/estado_editor.hpp"
 
 #include "editing/versao_programa.hpp"
-#include "geometry/sarjeta.hpp"
 
 namespace zidod {
 
@@ -41,20 +40,6 @@ void TEstadoEditor::AplicarRoteiroPistas() { radioptsrotacaoVisivel = radioqtdep
 void TEstadoEditor::radioqtdepistasClick() {
   AplicarRoteiroPistas();
   CapturarEditores();
-}
-
-void TEstadoEditor::udeClick() { CalcularSarjeta(secao, tLado::esquerdo); }
-
-void TEstadoEditor::uddClick() { CalcularSarjeta(secao, tLado::direito); }
-
-void TEstadoEditor::acseClick() {
-  Label31 = secao.sarjetaEsq.acompanharRampa ? "Largura à direita" : "Largura Total";
-  CalcularSarjeta(secao, tLado::esquerdo);
-}
-
-void TEstadoEditor::acsdClick() {
-  Label23 = secao.sarjetaDir.acompanharRampa ? "Largura à direita" : "Largura Total";
-  CalcularSarjeta(secao, tLado::direito);
 }
 
 }  // namespace zidod

@@ -91,12 +91,24 @@ class TEstadoEditor {
   // The bytes GravarTpo writes, with the same effects on the editors.
   std::string GerarTpo();
 
-  // --- Handlers
+  // --- Handlers. A control's new value is stored in this state (or, for
+  // the gutter fields, in the document's gutter parameters) before its
+  // handler runs.
+  void radioqtdepistasClick();
+
+  // SARJETAS page.
+  void lteExit();
+  void lbeExit();
+  void adeExit();
+  void ltdExit();
+  void lbdExit();
+  void addExit();
   void udeClick();
   void uddClick();
   void acseClick();
   void acsdClick();
-  void radioqtdepistasClick();
+  void Button1Click();  // "Apagar Sarjeta Esquerda"
+  void Button2Click();  // "Apagar Sarjeta Direita"
 
   // The category page shown, 1..3.
   int CategoriaAtiva() const { return pgcategorias + 1; }
@@ -107,6 +119,10 @@ class TEstadoEditor {
 
  private:
   void AplicarRoteiroPistas();
+  void RecalcularSarjeta(tLado lado);
+  void SairDimensaoSarjeta(std::string& texto, tLado lado);
+  void MarcarAcompanharRampa(tLado lado);
+  void ApagarSarjetaDoLado(tLado lado);
   void AplicarLinhaTpo(const tLinhaTpo& linha);
   void AplicarSarjetaLida(tLado lado, const tSarjetaParams& lida);
 };
