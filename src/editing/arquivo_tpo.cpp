@@ -91,6 +91,7 @@ int TEstadoEditor::LerTpo(const std::string& caminho) {
   int numero = 0;
   int versao = 0;
   try {
+    desenhoAdiado_ = true;
     pc1 = tPagina::pterra;
     sg1.LimparLinhas(1);
     sg2.LimparLinhas(1);
@@ -100,14 +101,17 @@ int TEstadoEditor::LerTpo(const std::string& caminho) {
       if (linha.versao) versao = *linha.versao;
       AplicarLinhaTpo(linha);
     }
-    CarregarElemento(segPlataforma);
+    CarregarNaTabela(segPlataforma);
     secao.nomeArquivo = caminho;
     Caption = std::string(kTituloPrograma) + " V." + VersaoPrograma + " ->> " + caminho;
     AplicarRoteiroPistas();
+    desenhoAdiado_ = false;
   } catch (const std::exception& e) {
     *this = std::move(anterior);
     throw ErroArquivo("Linha " + std::to_string(numero) + ": " + e.what());
   }
+  // The file is read; a zoom it cannot draw with is reported like a typed one.
+  AtualizarDesenho();
   return versao;
 }
 

@@ -64,6 +64,11 @@ void TEstadoEditor::PrepararTabelas() {
 }
 
 void TEstadoEditor::CarregarElemento(int t) {
+  CarregarNaTabela(t);
+  AtualizarDesenho();
+}
+
+void TEstadoEditor::CarregarNaTabela(int t) {
   for (int slot : kSlotsComNomeFixo) secao.segs[slot].descricao = NomeFixo(slot);
   PrepararTabelas();
 

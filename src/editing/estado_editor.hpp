@@ -4,12 +4,17 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "document/secao.hpp"
 #include "editing/grade_texto.hpp"
+#include "view/canvas.hpp"
+#include "view/desenho.hpp"
+#include "view/diagrama_taludes.hpp"
+#include "view/vista.hpp"
 
 namespace zidod {
 
@@ -23,9 +28,6 @@ class ErroEdicao : public std::runtime_error {
 
 // The pages of `pc1`.
 enum class tPagina { pterra, ptal, psarg, tbsPavimento };
-
-// The slope chosen on the TALUDES page.
-enum class tOpcaoTalude { nenhuma, ae, AD, ce, CD };
 
 inline constexpr const char* kTituloPrograma = "Editor de Zidod Evuv";
 
@@ -69,7 +71,22 @@ class TEstadoEditor {
   std::string edit6 = "0.000";  // "Largura Total"
   std::string edit7 = "0.000";  // "Espessura Total"
 
+  // The drawing, its view transform and the strip below it.
+  std::shared_ptr<TCanvas> Image = std::make_shared<TCanvasNulo>(467, 468);
+  int ImageLargura = 467;  // size of the drawing area; the raster follows at the next redraw
+  int ImageAltura = 468;
+  tVista vista;
+  bool sp1 = false;  // "Informações" pressed
+  bool informacoesVisiveis = false;
+  std::string l0 = "Elemento:";
+  std::string l1 = "Distância";
+  std::string l2 = "Desnível";
+  std::string l3 = "% Rampa";
+  std::string l4 = "Rampa 1/";
+  std::shared_ptr<TCanvas> itl = std::make_shared<TCanvasNulo>(311, 129);  // slope chooser
+
   // Status bar.
+  std::array<std::string, 4> st1 = {"", "", "Zoom Horizontal", ""};
   std::string ah = "16";  // "Zoom Horizontal": metres across the drawing
   bool mp = true;         // "Mostrar Pontos"
 
@@ -84,6 +101,15 @@ class TEstadoEditor {
   void CarregarElemento(int t);
   void PrepararTabelas();
 
+  // --- The drawing
+  int ElementoEditado() const;  // -1 on the SARJETAS page
+  tContextoDesenho ContextoDesenho() const;
+  void DesenharSecao();
+  void AtualizarDesenho();
+  void MostrarInformacoes(long double x, long double y);
+  void SelecionarPontoProximo(long double x, long double y);
+  void MarcarLinha(TGradeTexto& tabela, long double x, long double y);
+
   // --- The ".tpo" file. LerTpo applies a file whole or not at all and
   // returns the version it declares.
   int LerTpo(const std::string& caminho);
@@ -95,6 +121,15 @@ class TEstadoEditor {
   // the gutter fields, in the document's gutter parameters) before its
   // handler runs.
   void radioqtdepistasClick();
+
+  // The drawing area and the strip below it.
+  void ImageMouseMove(int px, int py);
+  void ImageMouseUp(int px, int py);
+  void sp1Click();
+  void ahChange();
+  void mpClick();
+  void dxSpeedButton1Click();  // zoom in
+  void dxSpeedButton2Click();  // zoom out
 
   // SARJETAS page.
   void lteExit();
@@ -118,6 +153,12 @@ class TEstadoEditor {
   bool operator==(const TEstadoEditor&) const = default;
 
  private:
+  // While a file is applied the picture is not drawn: it is drawn once, whole,
+  // at the end.
+  bool desenhoAdiado_ = false;
+
+  void CarregarNaTabela(int t);
+  void MostrarLeituras(const tPontoMundo& ponto);
   void AplicarRoteiroPistas();
   void RecalcularSarjeta(tLado lado);
   void SairDimensaoSarjeta(std::string& texto, tLado lado);

@@ -6,7 +6,9 @@
 
 namespace zidod {
 
-void TEstadoEditor::RecalcularSarjeta(tLado lado) { CalcularSarjeta(secao, lado); }
+void TEstadoEditor::RecalcularSarjeta(tLado lado) {
+  if (CalcularSarjeta(secao, lado)) DesenharSecao();
+}
 
 void TEstadoEditor::SairDimensaoSarjeta(std::string& texto, tLado lado) {
   texto = FormatarCampo(texto, 10, tAlinhamento::nenhum, 3);
@@ -44,6 +46,7 @@ void TEstadoEditor::acsdClick() {
 void TEstadoEditor::ApagarSarjetaDoLado(tLado lado) {
   ApagarSarjeta(secao, lado);
   MontarSecao(secao, true);
+  AtualizarDesenho();
 }
 
 void TEstadoEditor::Button1Click() { ApagarSarjetaDoLado(tLado::esquerdo); }

@@ -27,7 +27,7 @@ TEST(CarregarElemento, PlataformaComIdentificadoresETotais) {
   EXPECT_EQ(e.sg1.Cells(1, 2), "12.500");
   EXPECT_EQ(e.sg1.Cells(4, 2), "Bordo Pista Esquerda");
   EXPECT_EQ(e.sg1.Cells(4, 3), "Simples Plataforma");
-  EXPECT_EQ(e.sg1.Cells(0, 1), "");
+  EXPECT_EQ(e.sg1.Cells(0, 1), kMarcador);  // the refresh marks row 1
   EXPECT_EQ(e.edit6, "14.000");
   EXPECT_EQ(e.secao.segs[segCorteDir3].descricao, "Talude de Corte Direito 3ª Categoria");
 }

@@ -1,6 +1,7 @@
 // The batch tool, run as a user runs it.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -100,6 +101,52 @@ TEST(Lote, ErrosSaemComCodigo1ESemArquivo) {
     EXPECT_NE(uso.erros.find("Uso:"), std::string::npos) << argumentos;
   }
   EXPECT_EQ(Executar("json /nao/existe.tpo").codigo, 1);
+}
+
+// The picture a person looked at once; a run that draws anything else fails
+// and leaves the picture it drew and their difference beside the build.
+TEST(Lote, DesenharOExemploComoAFiguraConferida) {
+  const fs::path saida = fs::path(ZIDOD_SAIDA_TESTE) / "exemplo_467x468.png";
+  const tResultado r = Executar("desenhar " + kExemplo + " -o " + saida.string());
+  ASSERT_EQ(r.codigo, 0) << r.erros;
+  const QImage desenhada(QString::fromStdString(saida.string()));
+  const QImage conferida(QString::fromStdString(std::string(ZIDOD_DADOS_TESTE) + "/exemplo_467x468.png"));
+  ASSERT_FALSE(conferida.isNull());
+  ASSERT_EQ(desenhada.size(), conferida.size());
+  QImage diferenca(desenhada.size(), QImage::Format_RGB32);
+  diferenca.fill(Qt::white);
+  int diferentes = 0;
+  for (int y = 0; y < desenhada.height(); ++y)
+    for (int x = 0; x < desenhada.width(); ++x)
+      if (desenhada.pixel(x, y) != conferida.pixel(x, y)) {
+        diferenca.setPixel(x, y, qRgb(255, 0, 0));
+        ++diferentes;
+      }
+  if (diferentes > 0) {
+    const fs::path arquivo = fs::path(ZIDOD_SAIDA_TESTE) / "exemplo_467x468_diferenca.png";
+    diferenca.save(QString::fromStdString(arquivo.string()));
+    ADD_FAILURE() << diferentes << " pixels diferentes; veja " << arquivo << " e " << saida;
+  }
+}
+
+TEST(Lote, DesenharEmSvgEPdf) {
+  const fs::path svg = Temporario("secao.svg");
+  const fs::path pdf = Temporario("secao.pdf");
+  ASSERT_EQ(Executar("desenhar " + kExemplo + " -o " + svg.string() + " --largura 800 --altura 300").codigo, 0);
+  ASSERT_EQ(Executar("desenhar " + kExemplo + " --altura 300 -o " + pdf.string()).codigo, 0);
+  const std::string textoSvg = LerArquivo(svg.string());
+  EXPECT_NE(textoSvg.find("<svg"), std::string::npos);
+  EXPECT_NE(textoSvg.find("width=\"800"), std::string::npos);
+  EXPECT_EQ(LerArquivo(pdf.string()).substr(0, 5), "%PDF-");
+  fs::remove(svg);
+  fs::remove(pdf);
+
+  const fs::path outra = Temporario("secao.bmp");
+  const tResultado r = Executar("desenhar " + kExemplo + " -o " + outra.string());
+  EXPECT_EQ(r.codigo, 1);
+  EXPECT_NE(r.erros.find(".png, .svg ou .pdf"), std::string::npos);
+  EXPECT_FALSE(fs::exists(outra));
+  EXPECT_EQ(Executar("desenhar " + kExemplo + " -o " + svg.string() + " --largura 3").codigo, 1);
 }
 
 }  // namespace

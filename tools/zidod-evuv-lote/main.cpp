@@ -2,6 +2,8 @@
 //
 //   zidod-evuv-lote verificar ARQUIVO.tpo [-o SAIDA.tpo]
 //   zidod-evuv-lote json ARQUIVO.tpo
+//   zidod-evuv-lote desenhar ARQUIVO.tpo -o SAIDA.png|.svg|.pdf [--largura W] [--altura H]
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <cstdio>
 #include <exception>
@@ -9,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "document/numeros.hpp"
 #include "editing/estado_editor.hpp"
+#include "figura.hpp"
 #include "json_secao.hpp"
 
 namespace {
@@ -17,7 +21,8 @@ namespace {
 constexpr const char* kUso =
     "Uso:\n"
     "  zidod-evuv-lote verificar ARQUIVO.tpo [-o SAIDA.tpo]\n"
-    "  zidod-evuv-lote json ARQUIVO.tpo\n";
+    "  zidod-evuv-lote json ARQUIVO.tpo\n"
+    "  zidod-evuv-lote desenhar ARQUIVO.tpo -o SAIDA.png|.svg|.pdf [--largura W] [--altura H]\n";
 
 struct tErroUso : std::exception {};
 
@@ -45,6 +50,41 @@ void Json(const std::vector<std::string>& args) {
   EscreverSaida(QJsonDocument(zidod::SecaoEmJson(editor, versao)).toJson().toStdString());
 }
 
+int Dimensao(const std::string& texto, const char* nome) {
+  const int valor = zidod::StrParaInt(texto);
+  if (valor < 16 || valor > 20000)
+    throw std::runtime_error(std::string(nome) + " deve estar entre 16 e 20000 pixels: " + texto);
+  return valor;
+}
+
+// Draws the section as the editor shows it right after opening the file.
+void Desenhar(const std::vector<std::string>& args, int argc, char** argv) {
+  if (args.size() < 2) throw tErroUso();
+  std::string saida;
+  int largura = 467;
+  int altura = 468;
+  for (std::size_t i = 2; i < args.size(); i += 2) {
+    if (i + 1 >= args.size()) throw tErroUso();
+    if (args[i] == "-o")
+      saida = args[i + 1];
+    else if (args[i] == "--largura")
+      largura = Dimensao(args[i + 1], "A largura");
+    else if (args[i] == "--altura")
+      altura = Dimensao(args[i + 1], "A altura");
+    else
+      throw tErroUso();
+  }
+  if (saida.empty()) throw tErroUso();
+  // Fonts need a GUI application; no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication aplicacao(argc, argv);
+  zidod::TEstadoEditor editor;
+  editor.ImageLargura = largura;
+  editor.ImageAltura = altura;
+  editor.LerTpo(args[1]);
+  zidod::GravarFigura(editor, saida, largura, altura);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,6 +94,8 @@ int main(int argc, char** argv) {
       Verificar(args);
     else if (!args.empty() && args[0] == "json")
       Json(args);
+    else if (!args.empty() && args[0] == "desenhar")
+      Desenhar(args, argc, argv);
     else
       throw tErroUso();
     return 0;

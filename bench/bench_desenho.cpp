@@ -1,0 +1,63 @@
+// Drawing the largest section, beside the floor of clearing the raster.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "platform/canvas_qt.hpp"
+#include "secao_maxima.hpp"
+
+namespace zidod {
+namespace {
+
+// Every slot full, slot 24 included (it is never drawn); markers on.
+TEstadoEditor EditorMaximo(int largura, int altura) {
+  TEstadoEditor editor;
+  PreencherSecaoMaxima(editor);
+  TSegs& reserva = editor.secao.segs[segReserva];
+  reserva = editor.secao.segs[segSarjetaCentral];
+  editor.ah = "120";
+  editor.mp = true;
+  editor.ImageLargura = largura;
+  editor.ImageAltura = altura;
+  editor.Image = std::make_shared<TCanvasImagem>(largura, altura);
+  return editor;
+}
+
+void BM_LimparRaster(benchmark::State& state) {
+  TCanvasImagem canvas(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  canvas.pincel = clBranco;
+  canvas.caneta.cor = clPreto;
+  for (auto _ : state) {
+    canvas.Rectangle(0, 0, canvas.Largura(), canvas.Altura());
+    benchmark::DoNotOptimize(canvas.Imagem().constBits());
+  }
+}
+BENCHMARK(BM_LimparRaster)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+
+void BM_DesenharSecao(benchmark::State& state) {
+  TEstadoEditor editor = EditorMaximo(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  for (auto _ : state) editor.DesenharSecao();
+}
+BENCHMARK(BM_DesenharSecao)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+
+// The pointer over empty space with the information mode on: every segment
+// is tested, then the picture is refreshed.
+void BM_MostrarInformacoesSemAcerto(benchmark::State& state) {
+  TEstadoEditor editor = EditorMaximo(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  editor.AtualizarDesenho();
+  editor.sp1 = true;
+  for (auto _ : state) editor.MostrarInformacoes(0, 1000);
+}
+BENCHMARK(BM_MostrarInformacoesSemAcerto)->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace zidod
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication aplicacao(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,163 @@
+#include "view/desenho.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "document/numeros.hpp"
+#include "document/texto.hpp"
+
+namespace zidod {
+
+namespace {
+
+using tPagina = tContextoDesenho::tPaginaMostrada;
+
+constexpr long double kFaixaCotas = 2;  // the elevations -1 to +1 always fit
+constexpr long double kExagero = 1;     // vertical exaggeration
+
+void Linha(TCanvas& c, int x1, int y1, int x2, int y2) {
+  c.MoveTo(x1, y1);
+  c.LineTo(x2, y2);
+}
+
+void Rotulo(TCanvas& c, int x, int y, const std::string& texto) {
+  c.fonte = {"small fonts", 7, clPreto};
+  c.TextOut(x, y, texto);
+}
+
+std::string TextoGrade(long double valor) { return FloatParaTexto(valor); }
+
+void LimparDesenho(TCanvas& c) {
+  c.pincel = clBranco;
+  c.caneta.cor = clPreto;
+  c.Rectangle(0, 0, c.Largura(), c.Altura());
+}
+
+void DesenharElementos(TCanvas& c, const TSecaoTipo& secao, const tContextoDesenho& ctx,
+                       const tVista& vista) {
+  const bool edicaoDeLinhas = ctx.pagina == tPagina::plataforma || ctx.pagina == tPagina::taludes;
+  for (int slot = segCorteDir3; slot >= 0; --slot) {
+    const TSegs& seg = secao.segs[slot];
+    if (seg.areaFixa != 0) {
+      tCor contorno = clVermelho;
+      tCor preenchimento = clCiano;
+      if (slot > segCorteDir1 && ctx.pagina == tPagina::pavimento && slot != ctx.elementoEditado)
+        contorno = clVerde;
+      if (slot > segCorteDir1 && ctx.pagina == tPagina::pavimento && slot == ctx.elementoEditado)
+        preenchimento = clMagenta;
+      DesenharCamada(c, vista, seg, contorno, preenchimento);
+      continue;
+    }
+    const tCor cor = edicaoDeLinhas && slot == ctx.elementoEditado ? clVermelho : clAzul;
+    for (int i = 0; i + 1 < seg.nPontos; ++i)
+      DesenharSegmento(c, vista, ctx.mostrarPontos, cor, 0, seg.x[i], seg.y[i], seg.x[i + 1],
+                       seg.y[i + 1]);
+  }
+}
+
+}  // namespace
+
+void DesenharSecao(TCanvas& canvas, const TSecaoTipo& secao, const tContextoDesenho& contexto,
+                   tVista& vista) {
+  LimparDesenho(canvas);
+  DesenharEixos(canvas, contexto, vista);
+  DesenharElementos(canvas, secao, contexto, vista);
+}
+
+void DesenharEixos(TCanvas& c, const tContextoDesenho& ctx, tVista& vista) {
+  const int a = StrParaInt(ctx.zoom);
+  const long double metade = a / 2.0L;
+  const long double span = std::fabs(-metade) + metade;
+  if (span == 0) return;
+
+  const int w = ctx.larguraArea;
+  const int base = ctx.alturaArea - 15;
+  c.Redimensionar(ctx.larguraArea, ctx.alturaArea);
+  // An area with no room for the drawing keeps the last transform.
+  if (w < 1 || base < 1) return;
+
+  tVista v = vista;
+  v.largura = w;
+  v.base = base;
+  v.escalaX = w / span;
+  v.escalaY = base / (kFaixaCotas + 0.5L);
+  if ((kFaixaCotas + 0.5L) * kExagero >= base * span / w)
+    v.escalaX = v.escalaY / kExagero;
+  else
+    v.escalaY = v.escalaX * kExagero;
+  const long double metadeEsquerda = metade + std::fabs(w / v.escalaX - span) / 2;
+  v.origemX = Arredondar(metadeEsquerda * v.escalaX);
+
+  c.caneta.cor = clPreto;
+  Linha(c, v.origemX, 0, v.origemX, base);
+  Linha(c, 0, base, w, base);
+  Rotulo(c, v.origemX - 2, base + 1, "0");
+
+  // Vertical grid, every P metres; at zooms so wide that P metres round to no
+  // pixel at all, every power of ten times P that spans one.
+  c.caneta.cor = clPrata;
+  int p = std::max(1, Arredondar(w / v.escalaX / 20));
+  if (span > 30) p = 10;
+  while (p * v.escalaX < 1 && p < 1000000000) p *= 10;
+  if (v.origemX > 0) {
+    long double valor = 0;
+    int x = 0;
+    do {
+      valor -= p;
+      x = Arredondar(valor * v.escalaX + v.origemX);
+      Linha(c, x, base, x, 0);
+      Rotulo(c, x - 7, base + 1, TextoGrade(valor));
+    } while (x > 0);
+  }
+  {
+    int x = v.origemX;
+    long double valor = 0;
+    while (x < w) {
+      x = Arredondar(p * v.escalaX + x);
+      valor += p;
+      Linha(c, x, base, x, 0);
+      Rotulo(c, x - 5, base + 1, TextoGrade(valor));
+    }
+  }
+
+  v.cotaBase = -1 - (base / v.escalaY - kFaixaCotas) / 2;
+  c.caneta.cor = clPreto;
+  Rotulo(c, 1, base - 5, FloatParaTextoFixo(v.cotaBase, 1, 15));
+
+  c.caneta.cor = clPrata;
+  const int s = std::max(1, Arredondar(base / v.escalaY / 10));
+  long double valor = v.cotaBase + std::fabs(v.cotaBase - std::trunc(v.cotaBase));
+  int y = 0;
+  do {
+    y = Arredondar(base - (valor - v.cotaBase) * v.escalaY);
+    Linha(c, 0, y, w, y);
+    Rotulo(c, 1, y - 5, TextoGrade(valor));
+    valor += s;
+  } while (y > 0);
+
+  vista = v;
+}
+
+void DesenharSegmento(TCanvas& c, const tVista& vista, bool mostrarPontos, tCor cor, int largura,
+                      long double x1, long double y1, long double x2, long double y2) {
+  c.caneta = {cor, largura};
+  c.pincel = cor;
+  const tPixel p1 = ParaTela(vista, x1, y1);
+  const tPixel p2 = ParaTela(vista, x2, y2);
+  Linha(c, p1.x, p1.y, p2.x, p2.y);
+  c.caneta.largura = 0;
+  if (!mostrarPontos || largura >= 2) return;
+  for (const tPixel& p : {p1, p2}) c.Rectangle(p.x - 2, p.y - 2, p.x + 2, p.y + 2);
+}
+
+void DesenharCamada(TCanvas& c, const tVista& vista, const TSegs& elemento, tCor contorno,
+                    tCor preenchimento) {
+  std::vector<tPixel> pontos;
+  for (int k = 0; k < std::clamp(elemento.nPontos, 0, kMaxPontos); ++k)
+    pontos.push_back(ParaTela(vista, elemento.x[k], elemento.y[k]));
+  c.caneta.cor = contorno;
+  c.pincel = preenchimento;
+  c.Polygon(pontos);
+}
+
+}  // namespace zidod

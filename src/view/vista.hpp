@@ -1,0 +1,35 @@
+// The view transform between section metres and raster pixels.
+#pragma once
+
+#include "view/canvas.hpp"
+
+namespace zidod {
+
+struct tVista {
+  int largura = 0;  // raster width
+  int base = 0;     // pixel row of the horizontal axis
+  long double escalaX = 0;  // pixels per metre
+  long double escalaY = 0;
+  int origemX = 0;  // pixel column of offset 0
+  long double cotaBase = 0;  // elevation drawn on row `base`
+
+  bool operator==(const tVista&) const = default;
+};
+
+struct tPontoMundo {
+  long double x = 0;
+  long double y = 0;
+};
+
+// To the nearest whole number, halves to the even neighbour.
+int Arredondar(long double valor);
+
+tPixel ParaTela(const tVista& vista, long double x, long double y);
+
+// Without rounding. Before the first picture with a scale there is no
+// transform, and every pixel maps to (0, 0).
+tPontoMundo ParaMundo(const tVista& vista, int px, int py);
+
+inline bool TemEscala(const tVista& vista) { return vista.escalaX != 0 && vista.escalaY != 0; }
+
+}  // namespace zidod
