@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/secao.hpp"
+#include "editing/dialogos.hpp"
 #include "editing/grade_texto.hpp"
 #include "view/canvas.hpp"
 #include "view/desenho.hpp"
@@ -37,6 +38,9 @@ class TEstadoEditor {
 
   // --- The document
   TSecaoTipo secao;
+
+  // The windows' answers: messages and file choices.
+  std::shared_ptr<TDialogos> dialogos = std::make_shared<TDialogosGravados>();
 
   // --- Main window
   std::string Caption;
@@ -144,6 +148,8 @@ class TEstadoEditor {
   void acsdClick();
   void Button1Click();  // "Apagar Sarjeta Esquerda"
   void Button2Click();  // "Apagar Sarjeta Direita"
+
+  // --- CAD link
 
   // The category page shown, 1..3.
   int CategoriaAtiva() const { return pgcategorias + 1; }

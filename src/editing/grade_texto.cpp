@@ -1,6 +1,9 @@
 #include "editing/grade_texto.hpp"
 
 #include <algorithm>
+#include <optional>
+
+#include "document/numeros.hpp"
 #include <stdexcept>
 #include <utility>
 
@@ -44,6 +47,23 @@ int TGradeTexto::LinhaMarcada() const {
   for (int linha = 1; linha < RowCount(); ++linha)
     if (celulas_[linha][0] == kMarcador) return linha;
   return 0;
+}
+
+void TGradeTexto::OrdenarPorX() {
+  const auto valor = [this](int linha) {
+    try {
+      return StrParaFloat(celulas_[linha][1]);
+    } catch (const ErroConversao&) {
+      return 9.9999e103L;
+    }
+  };
+  const int ultima = RowCount() - 1;
+  for (int i = 1; i < ultima; ++i) {
+    int minimo = i;
+    for (int e = i + 1; e <= ultima; ++e)
+      if (celulas_[e][1] != celulas_[minimo][1] && valor(e) <= valor(minimo)) minimo = e;
+    if (minimo != i) std::swap(celulas_[i], celulas_[minimo]);
+  }
 }
 
 }  // namespace zidod

@@ -29,6 +29,12 @@ class TGradeTexto {
   // The first data row whose column 0 is exactly the marker, or 0 for none.
   int LinhaMarcada() const;
 
+  // Puts the data rows in ascending order of their X (column 1), whole rows
+  // moving. A selection sort in which a later row takes the place of the
+  // minimum when its X text differs and its value is not greater; a text that
+  // is not a number sorts last.
+  void OrdenarPorX();
+
   int Row = 1;  // the current cell
   int Col = 1;
 

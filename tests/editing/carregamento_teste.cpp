@@ -64,5 +64,24 @@ TEST(PrepararTabelas, SemeiaONovoTaludeNaBordaDaPlataforma) {
   EXPECT_EQ(e.sg2.Cells(1, 1), "");
 }
 
+TEST(OrdenarPorX, ValoresTextosIguaisENaoNumeros) {
+  TGradeTexto t({"", "X", "Y"});
+  const std::vector<std::pair<std::string, std::string>> linhas = {
+      {"3", "a"}, {"abc", "b"}, {"2.5", "c"}, {"-1", "d"}, {"2.500", "e"}, {"3", "f"}};
+  t.SetRowCount(static_cast<int>(linhas.size()) + 1);
+  for (int r = 1; r <= static_cast<int>(linhas.size()); ++r) {
+    t.Cells(1, r) = linhas[r - 1].first;
+    t.Cells(2, r) = linhas[r - 1].second;
+  }
+  t.Cells(0, 4) = kMarcador;
+  t.OrdenarPorX();
+  std::string ordem;
+  for (int r = 1; r < t.RowCount(); ++r) ordem += t.Cells(2, r);
+  // Equal values written differently: the one found last comes first;
+  // identical texts keep their order; what is not a number goes last.
+  EXPECT_EQ(ordem, "decafb");
+  EXPECT_EQ(t.Cells(0, 1), kMarcador);  // the marker moves with its row
+}
+
 }  // namespace
 }  // namespace zidod
