@@ -159,7 +159,10 @@ void TEstadoEditor::AplicarLinhaTpo(const tLinhaTpo& linha) {
     radiocaimento = geral->caimento == "d" ? 0 : 1;
   }
   if (const auto& pavimento = linha.pavimento) {
-    ncam = pavimento->ncam;
+    if (ncam != pavimento->ncam) {
+      ncam = pavimento->ncam;
+      ncamChange();
+    }
     ah = pavimento->ah;
     mp = pavimento->mostrarPontos;
   }

@@ -54,9 +54,16 @@ class TEstadoEditor {
   bool radioptsrotacaoVisivel = false;
   std::vector<std::string> Memo1;
 
+  // The identifier list over the identifier cell of `sg1`.
+  std::string comboponto;
+  bool combopontoVisivel = false;
+
   // TALUDES page.
   tOpcaoTalude opcaoTalude = tOpcaoTalude::nenhuma;
   int pgcategorias = 0;  // active category page: 0 "1ª Categoria" .. 2 "3ª Categoria"
+  std::array<bool, 3> categoriaHabilitada = {true, false, false};
+  bool Panel14Habilitado = true;  // the slope table, manual entry and CAD pick
+  bool aterrosVisiveis = true;    // `ae`, `AD` and their click areas
   std::string Edit3;     // "Prefixo de Locação do Talude"
   std::string Edit4;     // "Prefixo de Locação do OFFSET"
 
@@ -124,7 +131,51 @@ class TEstadoEditor {
   // --- Handlers. A control's new value is stored in this state (or, for
   // the gutter fields, in the document's gutter parameters) before its
   // handler runs.
+
+  // The window: shown once at start-up, with the file named on the command line.
+  void FormShow(const std::string& arquivoLinhaComando = {});
+  void pc1Change(tPagina nova);  // the main page changes
+  void pterraShow();
+  void ptalShow();
+  void psargShow();
+  void pterraExit();
+
+  // PLATAFORMA page.
   void radioqtdepistasClick();
+
+  // The point tables; `linha` is the row under the pointer.
+  void sg1AfterEdit();
+  void sg2AfterEdit();
+  void sg3AfterEdit();
+  void sg1Exit();
+  void sg2Exit();
+  void sg1MouseUp(int linha);
+  void sg2MouseUp(int linha);
+  void sg3MouseUp(int linha);
+  void sg1GetEditText(int coluna, int linha);  // a cell edit starts
+  void combopontoChange();
+  void combopontoExit();
+  void ApagarPontoClick();
+  void ApagarTudoClick();
+  // The text fields whose leaving stores the editors.
+  void Edit1Exit();
+  void Edit2Exit();
+  void Edit3Exit();
+  void Edit4Exit();
+  void Edit5Exit();
+  void gc1Exit();
+
+  // TALUDES page: the slope chooser and the category pages.
+  void DesenharDiagramaTaludes();
+  void ceClick();
+  void aeClick();
+  void CDClick();
+  void ADClick();
+  void Image3Click();  // the click area of CE
+  void Image4Click();  // AE
+  void Image1Click();  // CD
+  void Image2Click();  // AD
+  void pgcategoriasChange(int nova);
 
   // The drawing area and the strip below it.
   void ImageMouseMove(int px, int py);
@@ -134,6 +185,14 @@ class TEstadoEditor {
   void mpClick();
   void dxSpeedButton1Click();  // zoom in
   void dxSpeedButton2Click();  // zoom out
+
+  // PAVIMENTO page.
+  void ncamChange();
+  void pcChanging();          // before the layer page changes: store the one shown
+  void pcChange(int nova);    // after: show the new one
+  void Button7Click();        // "Apagar Camada"
+  void edit6Exit();
+  void edit7Exit();
 
   // SARJETAS page.
   void lteExit();
@@ -164,6 +223,11 @@ class TEstadoEditor {
   bool desenhoAdiado_ = false;
 
   void CarregarNaTabela(int t);
+  void CarregarCamada();
+  TGradeTexto* TabelaDaPagina();
+  void CapturarMontarEAtualizar();
+  void SelecionarLinha(TGradeTexto& tabela, int linha);
+  void EscolherTalude(tOpcaoTalude opcao);
   void MostrarLeituras(const tPontoMundo& ponto);
   void AplicarRoteiroPistas();
   void RecalcularSarjeta(tLado lado);

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "editing/estado_editor.hpp"
+
+namespace zidod {
+namespace {
+
+class PavimentoTeste : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TSegs& p = e.secao.segs[segPlataforma];
+    p.nPontos = 2;
+    p.x[0] = -7;
+    p.x[1] = 7;
+    e.pc1Change(tPagina::tbsPavimento);
+  }
+
+  void Preencher(const std::vector<std::pair<std::string, std::string>>& pontos) {
+    e.sg3.LimparLinhas(1);
+    e.sg3.SetRowCount(static_cast<int>(pontos.size()) + 1);
+    for (int r = 1; r <= static_cast<int>(pontos.size()); ++r) {
+      e.sg3.Cells(1, r) = pontos[r - 1].first;
+      e.sg3.Cells(2, r) = pontos[r - 1].second;
+    }
+    e.sg3AfterEdit();
+  }
+
+  void MudarCamada(int nova) {
+    e.pcChanging();
+    e.pcChange(nova);
+  }
+
+  TEstadoEditor e;
+};
+
+TEST_F(PavimentoTeste, TrocarDeCamadaGuardaAQueSai) {
+  Preencher({{"1.5", "-0.25"}, {"3", "-0.25"}, {"3", "0"}});
+  e.Edit1 = "Base";
+  MudarCamada(1);
+  EXPECT_EQ(e.Edit1, "");
+  EXPECT_EQ(e.sg3.RowCount(), 2);
+  MudarCamada(0);
+  EXPECT_EQ(e.Edit1, "Base");
+  EXPECT_EQ(e.sg3.Cells(1, 1), "1.500");
+  EXPECT_EQ(e.sg3.Cells(2, 1), "-0.250");
+  EXPECT_EQ(e.sg3.Cells(0, 1), "");  // no row is selected after loading
+  const TSegs& camada = e.secao.segs[SlotCamada(1)];
+  EXPECT_EQ(camada.descricao, "Base");
+  EXPECT_EQ(camada.areaFixa, 1);
+  EXPECT_EQ(camada.nPontos, 3);
+}
+
+TEST_F(PavimentoTeste, ApagarCamadaEsvaziaSoAAtiva) {
+  Preencher({{"0", "0"}, {"1", "0"}});
+  MudarCamada(1);
+  Preencher({{"0", "-1"}, {"1", "-1"}});
+  e.Edit1 = "Sub-base";
+  e.gc1 = "BRITA";
+  e.Edit5 = "1.00000";
+  e.Button7Click();
+  const TSegs& segunda = e.secao.segs[SlotCamada(2)];
+  EXPECT_EQ(segunda.nPontos, 0);
+  EXPECT_EQ(segunda.descricao + segunda.material + segunda.area, "");
+  EXPECT_EQ(e.secao.segs[SlotCamada(1)].nPontos, 2);
+}
+
+TEST_F(PavimentoTeste, MenosCamadasNaoApagaAsOutras) {
+  e.ncam = 4;
+  e.ncamChange();
+  MudarCamada(3);
+  Preencher({{"0", "0"}, {"1", "0"}});
+  e.ncam = 2;
+  e.ncamChange();
+  EXPECT_EQ(e.pc, 1);  // the page shown is offered again
+  EXPECT_EQ(e.secao.segs[SlotCamada(4)].nPontos, 2);
+  EXPECT_NE(e.GerarTpo().find("\r\n| "), std::string::npos);
+}
+
+TEST_F(PavimentoTeste, TotaisNormalizadosAoSair) {
+  const struct {
+    std::string digitado, normalizado;
+  } casos[] = {{"14", "14.000"}, {"", "**********"}, {"x", "0.000"}};
+  for (const auto& c : casos) {
+    e.edit6 = c.digitado;
+    e.edit6Exit();
+    EXPECT_EQ(e.edit6, c.normalizado);
+    e.edit7 = c.digitado;
+    e.edit7Exit();
+    EXPECT_EQ(e.edit7, c.normalizado);
+  }
+}
+
+}  // namespace
+}  // namespace zidod
