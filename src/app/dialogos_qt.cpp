@@ -1,0 +1,45 @@
+#include "dialogos_qt.hpp"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "platform/janelas.hpp"
+
+namespace zidod {
+
+namespace {
+const QString kFiltro = QStringLiteral("Arquivo de Zidod Evuv (*.tpo)");
+}
+
+void TDialogosQt::Mensagem(const std::string& titulo, const std::string& texto, tIcone icone) {
+  QMessageBox caixa(janela_);
+  caixa.setWindowTitle(QString::fromStdString(titulo));
+  caixa.setText(QString::fromStdString(texto));
+  switch (icone) {
+    case tIcone::erro: caixa.setIcon(QMessageBox::Critical); break;
+    case tIcone::aviso: caixa.setIcon(QMessageBox::Warning); break;
+    case tIcone::informacao: caixa.setIcon(QMessageBox::Information); break;
+    case tIcone::nenhum: caixa.setIcon(QMessageBox::NoIcon); break;
+  }
+  caixa.setStandardButtons(QMessageBox::Ok);
+  caixa.exec();
+}
+
+std::optional<std::string> TDialogosQt::EscolherArquivoParaAbrir() {
+  const QString arquivo = QFileDialog::getOpenFileName(janela_, QString(), QString(), kFiltro);
+  if (arquivo.isEmpty()) return std::nullopt;
+  return arquivo.toStdString();
+}
+
+std::optional<std::string> TDialogosQt::EscolherArquivoParaSalvar() {
+  QFileDialog dialogo(janela_, QString(), QString(), kFiltro);
+  dialogo.setAcceptMode(QFileDialog::AcceptSave);
+  dialogo.setDefaultSuffix(QStringLiteral("tpo"));
+  dialogo.setOption(QFileDialog::ReadOnly, false);
+  if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return std::nullopt;
+  return dialogo.selectedFiles().constFirst().toStdString();
+}
+
+bool TDialogosQt::TrazerEditorParaFrente() { return ForcarPrimeiroPlano(janela_); }
+
+}  // namespace zidod

@@ -1,0 +1,464 @@
+#include "janela_principal.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "dialogos_qt.hpp"
+#include "janela_ajuda.hpp"
+#include "janela_historico.hpp"
+#include "janela_paginas.hpp"
+#include "janela_sobre.hpp"
+#include "platform/canvas_qt.hpp"
+#include "platform/janelas.hpp"
+
+namespace zidod {
+
+namespace {
+
+constexpr int kLarguraPainelEsquerdo = 321;
+constexpr int kAlturaFaixa = 56;
+constexpr int kContextoAjuda = 241;
+
+const std::array<tPagina, 4> kPaginas = {tPagina::pterra, tPagina::ptal, tPagina::psarg,
+                                         tPagina::tbsPavimento};
+
+int IndicePagina(tPagina pagina) {
+  return static_cast<int>(std::find(kPaginas.begin(), kPaginas.end(), pagina) - kPaginas.begin());
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+void MostrarTexto(QLineEdit* campo, const std::string& texto) {
+  const QString novo = Q(texto);
+  if (campo->text() != novo) campo->setText(novo);
+}
+
+void Marcar(QButtonGroup* grupo, int id) {
+  if (QAbstractButton* botao = grupo->button(id)) {
+    botao->setChecked(true);
+  } else if (QAbstractButton* marcado = grupo->checkedButton()) {
+    grupo->setExclusive(false);
+    marcado->setChecked(false);
+    grupo->setExclusive(true);
+  }
+}
+
+}  // namespace
+
+TForm1::TForm1(std::string arquivoLinhaComando, QWidget* pai)
+    : QMainWindow(pai),
+      arquivoLinhaComando_(std::move(arquivoLinhaComando)),
+      imagem_(std::make_shared<TCanvasImagem>(estado_.ImageLargura, estado_.ImageAltura)),
+      diagrama_(std::make_shared<TCanvasImagem>(311, 129)) {
+  setObjectName("TForm1");
+  SetRelatorioErro(nullptr);
+  estado_.Image = imagem_;
+  estado_.itl = diagrama_;
+  estado_.dialogos = std::make_shared<TDialogosQt>(this);
+  resize(808, 608);
+  setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; } QTableView::item { padding: 0px; }"));
+
+  CriarMenus();
+  auto* centro = new QWidget(this);
+  auto* linhas = new QHBoxLayout(centro);
+  linhas->setContentsMargins(0, 0, 0, 0);
+  linhas->setSpacing(0);
+  linhas->addWidget(CriarPainelEsquerdo());
+  linhas->addWidget(CriarAreaDesenho(), 1);
+  setCentralWidget(centro);
+
+  auto* ajuda = new QShortcut(QKeySequence::HelpContents, this);
+  connect(ajuda, &QShortcut::activated, this, &TForm1::AbrirAjuda);
+  connect(qApp, &QApplication::focusChanged, this, &TForm1::FocoMudou);
+  qApp->installEventFilter(this);
+  Mostrar();
+}
+
+// The widgets would outlive the state they show: they go first, and nothing
+// reaches the handlers while they go.
+TForm1::~TForm1() {
+  qApp->removeEventFilter(this);
+  disconnect(qApp, nullptr, this, nullptr);
+  delete takeCentralWidget();
+}
+
+void TForm1::CriarMenus() {
+  QMenu* arquivo = menuBar()->addMenu("Arquivo");
+  for (const char* item : {"Novo", "Abrir", "Salvar", "Salvar Como"}) arquivo->addAction(item)->setEnabled(false);
+  arquivo->addSeparator();
+  connect(arquivo->addAction("Sair"), &QAction::triggered, this, &QWidget::close);
+  menuBar()->addMenu("Ferramentas")->addAction("Tabela de Materiais")->setEnabled(false);
+  QMenu* ajuda = menuBar()->addMenu("Ajuda");
+  connect(ajuda->addAction("Sobre"), &QAction::triggered, this, [this] { Tsobre(this).exec(); });
+  connect(ajuda->addAction("Histórico"), &QAction::triggered, this, [this] { TaLog(this).exec(); });
+}
+
+QWidget* TForm1::CriarPainelEsquerdo() {
+  auto* painel = new QWidget(this);
+  painel->setFixedWidth(kLarguraPainelEsquerdo);
+  auto* coluna = new QVBoxLayout(painel);
+  coluna->setContentsMargins(0, 0, 0, 0);
+  coluna->setSpacing(0);
+  pc1_ = new QTabWidget(painel);
+  pc1_->setObjectName("pc1");
+  pc1_->addTab(CriarPlataforma(), "PLATAFORMA");
+  pc1_->addTab(CriarTaludes(), "TALUDES");
+  pc1_->addTab(CriarSarjetas(), "SARJETAS");
+  pc1_->addTab(CriarPavimento(), "PAVIMENTO");
+  connect(pc1_, &QTabWidget::currentChanged, this,
+          [this](int i) { Executar([&] { estado_.pc1Change(kPaginas[static_cast<std::size_t>(i)]); }); });
+  coluna->addWidget(pc1_, 1);
+  coluna->addWidget(new QStatusBar(painel));
+  return painel;
+}
+
+QWidget* TForm1::CriarAreaDesenho() {
+  auto* painel = new QWidget(this);
+  auto* coluna = new QVBoxLayout(painel);
+  coluna->setContentsMargins(0, 0, 0, 0);
+  coluna->setSpacing(0);
+
+  areaImagem_ = new TAreaImagem(imagem_, painel);
+  areaImagem_->setObjectName("Image");
+  areaImagem_->setCursor(Qt::CrossCursor);
+  areaImagem_->setMinimumSize(100, 100);
+  connect(areaImagem_, &TAreaImagem::ponteiroMovido, this,
+          [this](int x, int y) { Executar([&] { estado_.ImageMouseMove(x, y); }); });
+  connect(areaImagem_, &TAreaImagem::botaoSolto, this,
+          [this](int x, int y) { Executar([&] { estado_.ImageMouseUp(x, y); }); });
+  // The raster takes the new size at the next redraw.
+  connect(areaImagem_, &TAreaImagem::redimensionada, this, [this](int w, int h) {
+    estado_.ImageLargura = w;
+    estado_.ImageAltura = h;
+  });
+  coluna->addWidget(areaImagem_, 1);
+
+  auto* faixa = new QWidget(painel);
+  faixa->setObjectName("Panel7");
+  faixa->setFixedHeight(kAlturaFaixa);
+  auto* aproximar = new QToolButton(faixa);
+  aproximar->setObjectName("dxSpeedButton1");
+  aproximar->setIcon(QIcon::fromTheme("zoom-in"));
+  aproximar->setText("+");
+  aproximar->setToolTip("Aproximar");
+  aproximar->setGeometry(2, 2, 26, 25);
+  auto* afastar = new QToolButton(faixa);
+  afastar->setObjectName("dxSpeedButton2");
+  afastar->setIcon(QIcon::fromTheme("zoom-out"));
+  afastar->setText("-");
+  afastar->setToolTip("Afastar");
+  afastar->setGeometry(2, 29, 26, 25);
+  connect(aproximar, &QToolButton::clicked, this, [this] { Executar([&] { estado_.dxSpeedButton1Click(); }); });
+  connect(afastar, &QToolButton::clicked, this, [this] { Executar([&] { estado_.dxSpeedButton2Click(); }); });
+  sp1_ = new QToolButton(faixa);
+  sp1_->setObjectName("sp1");
+  sp1_->setText("Informações");
+  sp1_->setCheckable(true);
+  sp1_->setGeometry(34, 15, 100, 25);
+  connect(sp1_, &QToolButton::clicked, this, [this] { Executar([&] { estado_.sp1Click(); }); });
+  const std::array<QPoint, 5> posicoes = {QPoint(144, 1), QPoint(144, 19), QPoint(144, 37), QPoint(278, 19),
+                                          QPoint(278, 37)};
+  for (std::size_t i = 0; i < informacoes_.size(); ++i) {
+    informacoes_[i] = new QLabel(faixa);
+    informacoes_[i]->setObjectName(QString("l%1").arg(i));
+    informacoes_[i]->move(posicoes[i]);
+    informacoes_[i]->setMinimumWidth(i == 0 ? 330 : 130);
+    informacoes_[i]->hide();
+  }
+  coluna->addWidget(faixa);
+
+  st1_ = new QStatusBar(painel);
+  st1_->setObjectName("st1");
+  st1_->setSizeGripEnabled(false);
+  QFont fontePaineis = st1_->font();
+  fontePaineis.setPointSize(7);
+  st1_->setFont(fontePaineis);
+  const std::array<int, 4> larguras = {100, 100, 140, 50};
+  for (std::size_t i = 0; i < paineis_.size(); ++i) {
+    paineis_[i] = new QLabel(st1_);
+    paineis_[i]->setFont(fontePaineis);
+    paineis_[i]->setFixedWidth(larguras[i]);
+    st1_->addWidget(paineis_[i]);
+  }
+  ah_ = new QLineEdit(st1_);
+  ah_->setObjectName("ah");
+  ah_->setAlignment(Qt::AlignCenter);
+  mp_ = new QCheckBox("Mostrar Pontos", st1_);
+  mp_->setObjectName("mp");
+  connect(ah_, &QLineEdit::textEdited, this, [this](const QString& t) {
+    estado_.ah = t.toStdString();
+    Executar([&] { estado_.ahChange(); });
+  });
+  connect(mp_, &QCheckBox::clicked, this, [this](bool marcado) {
+    estado_.mp = marcado;
+    Executar([&] { estado_.mpClick(); });
+  });
+  coluna->addWidget(st1_);
+  return painel;
+}
+
+TAlignEdit* TForm1::CriarCampo(Tentrada entrada, const char* nome) {
+  auto* campo = new TAlignEdit;
+  campo->setObjectName(nome);
+  campo->SetEntrada(entrada);
+  campo->SetAlignment(Qt::AlignHCenter);
+  return campo;
+}
+
+QButtonGroup* TForm1::CriarEscolha(QGroupBox* grupo, const QStringList& itens, int colunas) {
+  auto* botoes = new QButtonGroup(grupo);
+  auto* grade = new QGridLayout(grupo);
+  grade->setContentsMargins(6, 2, 6, 2);
+  grade->setVerticalSpacing(0);
+  const int linhas = (static_cast<int>(itens.size()) + colunas - 1) / colunas;
+  for (int i = 0; i < itens.size(); ++i) {
+    auto* botao = new QRadioButton(itens[i], grupo);
+    botoes->addButton(botao, i);
+    grade->addWidget(botao, i % linhas, i / linhas);
+  }
+  return botoes;
+}
+
+QTableView* TForm1::CriarTabela(TGradeTexto& grade, TModeloTabela*& modelo, const std::vector<int>& larguras) {
+  auto* tabela = new QTableView;
+  modelo = new TModeloTabela(grade, tabela);
+  tabela->setModel(modelo);
+  tabela->verticalHeader()->hide();
+  tabela->verticalHeader()->setDefaultSectionSize(19);
+  tabela->verticalHeader()->setMinimumSectionSize(19);
+  tabela->horizontalHeader()->setFixedHeight(20);
+  tabela->horizontalHeader()->setHighlightSections(false);
+  tabela->setSelectionMode(QAbstractItemView::SingleSelection);
+  tabela->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
+  for (std::size_t c = 0; c < larguras.size(); ++c) {
+    if (larguras[c] < 0)
+      tabela->setColumnHidden(static_cast<int>(c), true);
+    else
+      tabela->setColumnWidth(static_cast<int>(c), larguras[c]);
+  }
+  tabela->horizontalHeader()->setStretchLastSection(true);
+  tabela->setTextElideMode(Qt::ElideNone);
+  tabela->viewport()->installEventFilter(this);
+  tabela->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* apagarPonto = new QAction("Apagar Ponto", tabela);
+  auto* apagarTudo = new QAction("Apagar Tudo", tabela);
+  connect(apagarPonto, &QAction::triggered, this, [this] { Executar([&] { estado_.ApagarPontoClick(); }); });
+  connect(apagarTudo, &QAction::triggered, this, [this] { Executar([&] { estado_.ApagarTudoClick(); }); });
+  tabela->addAction(apagarPonto);
+  tabela->addAction(apagarTudo);
+  return tabela;
+}
+
+void TForm1::Executar(const std::function<void()>& acao) {
+  try {
+    acao();
+  } catch (const std::exception& e) {
+    relatorioErro_(QString::fromStdString(e.what()));
+  }
+  Mostrar();
+}
+
+void TForm1::SetRelatorioErro(std::function<void(const QString&)> relatorio) {
+  relatorioErro_ = relatorio ? std::move(relatorio) : [this](const QString& mensagem) {
+    QMessageBox::critical(this, kTituloPrograma, mensagem);
+  };
+}
+
+void TForm1::MostrarTabela(QTableView* tabela, TModeloTabela* modelo, const TGradeTexto& grade) {
+  modelo->Recarregar();
+  const QModelIndex atual = modelo->index(grade.Row - 1, grade.Col);
+  if (atual.isValid() && tabela->currentIndex() != atual)
+    tabela->selectionModel()->setCurrentIndex(atual, QItemSelectionModel::ClearAndSelect);
+}
+
+void TForm1::Mostrar() {
+  std::vector<std::unique_ptr<QSignalBlocker>> bloqueios;
+  const auto bloquear = [&bloqueios](QObject* o) { bloqueios.push_back(std::make_unique<QSignalBlocker>(o)); };
+  // The models keep their signals: the tables follow them.
+  for (QWidget* w : findChildren<QWidget*>()) bloquear(w);
+  for (QButtonGroup* g : findChildren<QButtonGroup*>()) bloquear(g);
+
+  setWindowTitle(Q(estado_.Caption));
+  pc1_->setCurrentIndex(IndicePagina(estado_.pc1));
+
+  // The view.
+  MostrarTexto(ah_, estado_.ah);
+  mp_->setChecked(estado_.mp);
+  for (std::size_t i = 0; i < paineis_.size(); ++i) paineis_[i]->setText(Q(estado_.st1[i]));
+  sp1_->setChecked(estado_.sp1);
+  const std::array<const std::string*, 5> textos = {&estado_.l0, &estado_.l1, &estado_.l2, &estado_.l3,
+                                                     &estado_.l4};
+  for (std::size_t i = 0; i < informacoes_.size(); ++i) {
+    informacoes_[i]->setText(Q(*textos[i]));
+    informacoes_[i]->adjustSize();
+    informacoes_[i]->setVisible(estado_.informacoesVisiveis);
+  }
+  areaImagem_->update();
+
+  // PLATAFORMA.
+  tPaginaPlataforma& p = *plataforma_;
+  MostrarTabela(p.sg1, p.modelo, estado_.sg1);
+  MostrarComboponto();
+  Marcar(p.radioqtdepistas, estado_.radioqtdepistas);
+  Marcar(p.radioptsrotacao, estado_.radioptsrotacao);
+  Marcar(p.radioeixo, estado_.radioeixo);
+  Marcar(p.radiocaimento, estado_.radiocaimento);
+  p.grupoPtsRotacao->setVisible(estado_.radioptsrotacaoVisivel);
+  QStringList linhas;
+  for (const std::string& l : estado_.Memo1) linhas << Q(l);
+  if (p.Memo1->toPlainText() != linhas.join('\n')) p.Memo1->setPlainText(linhas.join('\n'));
+
+  // TALUDES.
+  tPaginaTaludes& t = *taludes_;
+  t.itl->update();
+  t.ce->setChecked(estado_.opcaoTalude == tOpcaoTalude::ce);
+  t.ae->setChecked(estado_.opcaoTalude == tOpcaoTalude::ae);
+  t.CD->setChecked(estado_.opcaoTalude == tOpcaoTalude::CD);
+  t.AD->setChecked(estado_.opcaoTalude == tOpcaoTalude::AD);
+  for (QWidget* w : {static_cast<QWidget*>(t.ae), static_cast<QWidget*>(t.AD), t.Image4, t.Image2})
+    w->setVisible(estado_.aterrosVisiveis);
+  t.pgcategorias->setCurrentIndex(estado_.pgcategorias);
+  for (int i = 0; i < 3; ++i)
+    t.pgcategorias->setTabTextColor(i, estado_.categoriaHabilitada[static_cast<std::size_t>(i)]
+                                           ? palette().color(QPalette::WindowText)
+                                           : palette().color(QPalette::Disabled, QPalette::WindowText));
+  t.Panel14->setEnabled(estado_.Panel14Habilitado);
+  MostrarTabela(t.sg2, t.modelo, estado_.sg2);
+  MostrarTexto(t.Edit3, estado_.Edit3);
+  MostrarTexto(t.Edit4, estado_.Edit4);
+
+  // SARJETAS.
+  const auto mostrarLado = [](tLadoSarjeta& lado, const tSarjetaParams& s, const std::string& rotulo) {
+    Marcar(lado.existencia, s.existencia);
+    lado.rotuloLargura->setText(Q(rotulo));
+    MostrarTexto(lado.larguraTopo, s.larguraTopo);
+    MostrarTexto(lado.larguraBase, s.larguraBase);
+    MostrarTexto(lado.profundidade, s.profundidade);
+    MostrarTexto(lado.prefixo, s.prefixo);
+    lado.acompanhar->setChecked(s.acompanharRampa);
+  };
+  mostrarLado(sarjetas_->esquerda, estado_.secao.sarjetaEsq, estado_.Label31);
+  mostrarLado(sarjetas_->direita, estado_.secao.sarjetaDir, estado_.Label23);
+
+  // PAVIMENTO.
+  tPaginaPavimento& v = *pavimento_;
+  v.ncam->setValue(estado_.ncam);
+  for (int i = 0; i < kNumCamadas; ++i) v.pc->setTabVisible(i, i < estado_.ncam);
+  v.pc->setCurrentIndex(estado_.pc);
+  MostrarTexto(v.Edit1, estado_.Edit1);
+  MostrarTexto(v.Edit2, estado_.Edit2);
+  MostrarTexto(v.Edit5, estado_.Edit5);
+  if (v.gc1->currentText() != Q(estado_.gc1)) v.gc1->setEditText(Q(estado_.gc1));
+  MostrarTexto(v.edit6, estado_.edit6);
+  MostrarTexto(v.edit7, estado_.edit7);
+  MostrarTabela(v.sg3, v.modelo, estado_.sg3);
+}
+
+void TForm1::MostrarComboponto() {
+  tPaginaPlataforma& p = *plataforma_;
+  if (p.comboponto->currentText() != Q(estado_.comboponto)) p.comboponto->setEditText(Q(estado_.comboponto));
+  const bool mostrar = estado_.combopontoVisivel;
+  if (mostrar) {
+    const QRect celula = p.sg1->visualRect(p.modelo->index(estado_.sg1.Row - 1, 4));
+    const QPoint canto = p.sg1->viewport()->mapTo(p.sg1->parentWidget(), celula.topLeft());
+    p.comboponto->move(canto + QPoint(2, 2));
+  }
+  if (p.comboponto->isVisible() != mostrar) {
+    p.comboponto->setVisible(mostrar);
+    if (mostrar) {
+      p.comboponto->raise();
+      p.comboponto->setFocus();
+    }
+  }
+}
+
+void TForm1::showEvent(QShowEvent* evento) {
+  QMainWindow::showEvent(evento);
+  if (mostrada_) return;
+  mostrada_ = true;
+  // The zoom field and "Mostrar Pontos" sit on the status bar, 3 pixels below its top.
+  ah_->setGeometry(290, 3, 47, 16);
+  mp_->move(350, 3);
+  mp_->adjustSize();
+  ah_->raise();
+  mp_->raise();
+  // The first picture takes the size the window has once the window manager
+  // has maximised it: at the drawing area's first resize, or soon anyway.
+  auto primeiraFigura = std::make_shared<QMetaObject::Connection>();
+  const auto desenhar = [this, primeiraFigura] {
+    if (!*primeiraFigura) return;
+    disconnect(*primeiraFigura);
+    *primeiraFigura = {};
+    estado_.ImageLargura = areaImagem_->width();
+    estado_.ImageAltura = areaImagem_->height();
+    Executar([&] { estado_.FormShow(arquivoLinhaComando_); });
+  };
+  *primeiraFigura = connect(areaImagem_, &TAreaImagem::redimensionada, this, desenhar, Qt::QueuedConnection);
+  QTimer::singleShot(300, this, desenhar);
+}
+
+void TForm1::closeEvent(QCloseEvent* evento) {
+  TrazerJanelaDaClasse("TAlintarvena");
+  evento->accept();
+}
+
+bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
+  // Enter moves to the next control, as Tab does, everywhere but in the description.
+  if (evento->type() == QEvent::KeyPress && isActiveWindow()) {
+    const auto* tecla = static_cast<QKeyEvent*>(evento);
+    QWidget* foco = QApplication::focusWidget();
+    if ((tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) && foco &&
+        foco->window() == this && foco != plataforma_->Memo1 && objeto == foco) {
+      focusNextChild();
+      return true;
+    }
+  }
+  if (evento->type() == QEvent::MouseButtonRelease) {
+    const auto linhaSob = [evento](QTableView* tabela) {
+      return tabela->indexAt(static_cast<QMouseEvent*>(evento)->position().toPoint()).row() + 1;
+    };
+    if (objeto == plataforma_->sg1->viewport()) {
+      const int linha = linhaSob(plataforma_->sg1);
+      Executar([&] { estado_.sg1MouseUp(linha); });
+    } else if (objeto == taludes_->sg2->viewport()) {
+      const int linha = linhaSob(taludes_->sg2);
+      Executar([&] { estado_.sg2MouseUp(linha); });
+    } else if (objeto == pavimento_->sg3->viewport()) {
+      const int linha = linhaSob(pavimento_->sg3);
+      Executar([&] { estado_.sg3MouseUp(linha); });
+    }
+  }
+  return QMainWindow::eventFilter(objeto, evento);
+}
+
+// Leaving a control: the focus went to one that is not inside it.
+void TForm1::FocoMudou(QWidget* antes, QWidget* agora) {
+  const auto saiuDe = [&](QWidget* controle) {
+    return antes && (antes == controle || controle->isAncestorOf(antes)) &&
+           !(agora && (agora == controle || controle->isAncestorOf(agora)));
+  };
+  if (saiuDe(plataforma_->sg1)) Executar([&] { estado_.sg1Exit(); });
+  if (saiuDe(taludes_->sg2)) Executar([&] { estado_.sg2Exit(); });
+  if (saiuDe(plataforma_->comboponto)) Executar([&] { estado_.combopontoExit(); });
+  if (saiuDe(pavimento_->gc1)) Executar([&] { estado_.gc1Exit(); });
+  if (saiuDe(plataforma_->pagina)) Executar([&] { estado_.pterraExit(); });
+}
+
+void TForm1::AbrirAjuda() { TJanelaAjuda::Mostrar(this, kContextoAjuda); }
+
+}  // namespace zidod

@@ -1,0 +1,102 @@
+// The main window: a passive view over the editor's state. Every event is
+// forwarded to the state's handler, then the whole state is shown again with
+// the widgets' signals blocked, so that showing never runs a handler.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "editing/entrada_numerica.hpp"
+#include "editing/estado_editor.hpp"
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QStatusBar;
+class QTabBar;
+class QTabWidget;
+class QTableView;
+class QToolButton;
+
+namespace zidod {
+
+class TAlignEdit;
+class TAreaImagem;
+class TCanvasImagem;
+class TModeloTabela;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(std::string arquivoLinhaComando = {}, QWidget* pai = nullptr);
+  ~TForm1() override;
+
+  TEstadoEditor& Estado() { return estado_; }
+
+  // Runs a handler; a failure goes to the error report, then the state is shown.
+  void Executar(const std::function<void()>& acao);
+  // The general error report: by default a modal box with the failure's message.
+  void SetRelatorioErro(std::function<void(const QString&)> relatorio);
+  // Shows the whole state in the widgets.
+  void Mostrar();
+
+ protected:
+  void showEvent(QShowEvent* evento) override;
+  void closeEvent(QCloseEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+ private:
+  struct tPaginaPlataforma;
+  struct tPaginaTaludes;
+  struct tPaginaSarjetas;
+  struct tPaginaPavimento;
+  struct tLadoSarjeta;
+
+  void CriarMenus();
+  QWidget* CriarPainelEsquerdo();
+  QWidget* CriarAreaDesenho();
+  QWidget* CriarPlataforma();
+  QWidget* CriarTaludes();
+  QWidget* CriarSarjetas();
+  QWidget* CriarPavimento();
+  QGroupBox* CriarSarjeta(const QString& titulo, tLadoSarjeta& lado, bool esquerda);
+  QTableView* CriarTabela(TGradeTexto& grade, TModeloTabela*& modelo, const std::vector<int>& larguras);
+  TAlignEdit* CriarCampo(Tentrada entrada, const char* nome);
+  QButtonGroup* CriarEscolha(QGroupBox* grupo, const QStringList& itens, int colunas);
+  void MostrarTabela(QTableView* tabela, TModeloTabela* modelo, const TGradeTexto& grade);
+  void MostrarComboponto();
+  void FocoMudou(QWidget* antes, QWidget* agora);
+  void AbrirAjuda();
+
+  TEstadoEditor estado_;
+  std::function<void(const QString&)> relatorioErro_;
+  std::string arquivoLinhaComando_;
+  bool mostrada_ = false;
+  std::shared_ptr<TCanvasImagem> imagem_;
+  std::shared_ptr<TCanvasImagem> diagrama_;
+
+  QTabWidget* pc1_ = nullptr;
+  QStatusBar* st1_ = nullptr;
+  std::array<QLabel*, 4> paineis_{};
+  QLineEdit* ah_ = nullptr;
+  QCheckBox* mp_ = nullptr;
+  TAreaImagem* areaImagem_ = nullptr;
+  QToolButton* sp1_ = nullptr;
+  std::array<QLabel*, 5> informacoes_{};
+
+  std::unique_ptr<tPaginaPlataforma> plataforma_;
+  std::unique_ptr<tPaginaTaludes> taludes_;
+  std::unique_ptr<tPaginaSarjetas> sarjetas_;
+  std::unique_ptr<tPaginaPavimento> pavimento_;
+};
+
+}  // namespace zidod

@@ -1,0 +1,124 @@
+// The main window's wiring, on the offscreen platform: events reach the
+// editor's handlers, and what they change is shown.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+
+#include "align_edit.hpp"
+#include "janela_principal.hpp"
+#include "view/canvas_gravador.hpp"
+
+namespace zidod {
+namespace {
+
+const std::string kExemplo = std::string(ZIDOD_DADOS) + "/exemplos/exemplo.tpo";
+
+class JanelaTeste : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    janela = std::make_unique<TForm1>(kExemplo);
+    janela->SetRelatorioErro([this](const QString& m) { erros << m; });
+    janela->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
+    // The first picture is drawn once the window has its size.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return janela->Estado().secao.segs[0].nPontos == 5; }, 3000));
+  }
+
+  template <typename T>
+  T* Filho(const char* nome) {
+    T* w = janela->findChild<T*>(nome);
+    EXPECT_NE(w, nullptr) << nome;
+    return w;
+  }
+
+  std::unique_ptr<TForm1> janela;
+  QStringList erros;
+};
+
+TEST_F(JanelaTeste, EditarUmaCelulaMudaODocumentoEAFigura) {
+  TEstadoEditor& e = janela->Estado();
+  auto gravador = std::make_shared<TCanvasGravador>(467, 468);
+  e.Image = gravador;
+  auto* sg1 = Filho<QTableView>("sg1");
+  const QModelIndex celula = sg1->model()->index(2, 2);  // Y of the third point
+  sg1->setCurrentIndex(celula);
+  sg1->edit(celula);
+  QWidget* editor = sg1->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  auto* linha = qobject_cast<QLineEdit*>(editor);
+  linha->selectAll();
+  QTest::keyClicks(linha, "0.25");
+  QTest::keyClick(linha, Qt::Key_Tab);  // ends the edit
+  EXPECT_TRUE(QTest::qWaitFor([&] { return e.secao.segs[segPlataforma].y[2] == 0.25L; }, 2000));
+  EXPECT_TRUE(erros.isEmpty()) << erros.join("; ").toStdString();
+  // The picture was drawn again, with the platform's new apex.
+  const tPixel topo = ParaTela(e.vista, 0, 0.25L);
+  bool achou = false;
+  for (const tPrimitiva& p : gravador->DoTipo(tTipoPrimitiva::linha))
+    achou = achou || (p.caneta.cor == clVermelho && p.pontos[1] == topo);
+  EXPECT_TRUE(achou);
+}
+
+TEST_F(JanelaTeste, PistasMostramEEscondemPontosDeRotacao) {
+  auto* grupo = Filho<QGroupBox>("Pontos de Rotação");
+  auto* pistas = Filho<QGroupBox>("Quantidade de Pistas");
+  const auto botoes = pistas->findChildren<QRadioButton*>();
+  ASSERT_EQ(botoes.size(), 2);
+  EXPECT_FALSE(grupo->isVisible());
+  QTest::mouseClick(botoes[1], Qt::LeftButton);  // "duas"
+  EXPECT_TRUE(grupo->isVisible());
+  EXPECT_EQ(janela->Estado().secao.segs[0].qtdePistas, 2);
+  QTest::mouseClick(botoes[0], Qt::LeftButton);
+  EXPECT_FALSE(grupo->isVisible());
+}
+
+TEST_F(JanelaTeste, EnterPassaAoProximoControleMenosNaDescricao) {
+  janela->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
+  auto* memo = Filho<QPlainTextEdit>("Memo1");
+  memo->setFocus();
+  memo->moveCursor(QTextCursor::End);
+  QTest::keyClick(memo, Qt::Key_Return);
+  EXPECT_TRUE(memo->hasFocus());
+  EXPECT_EQ(memo->toPlainText(), "Secao de exemplo\n");
+
+  auto* ah = Filho<QLineEdit>("ah");
+  ah->setFocus();
+  ASSERT_TRUE(ah->hasFocus());
+  QTest::keyClick(ah, Qt::Key_Return);
+  EXPECT_FALSE(ah->hasFocus());
+  EXPECT_EQ(ah->text(), "16");
+}
+
+TEST_F(JanelaTeste, CampoDeDistanciaRecusaLetrasEAvisaDaVirgula) {
+  janela->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
+  Filho<QTabWidget>("pc1")->setCurrentIndex(3);
+  auto* edit6 = Filho<TAlignEdit>("edit6");
+  std::vector<std::string> avisos;
+  edit6->SetCaixaErro([&](const tErroEntrada& erro) { avisos.push_back(erro.texto); });
+  edit6->setFocus();
+  ASSERT_TRUE(edit6->hasFocus());
+  edit6->selectAll();
+  QTest::keyClicks(edit6, "1a2");
+  EXPECT_EQ(edit6->text(), "12");
+  EXPECT_TRUE(avisos.empty());
+  QTest::keyClicks(edit6, ",");
+  EXPECT_EQ(edit6->text(), "12,");
+  EXPECT_EQ(avisos, std::vector<std::string>{"Distância Inválida."});
+}
+
+}  // namespace
+}  // namespace zidod
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication aplicacao(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
