@@ -6,6 +6,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include "campos_manuais.hpp"
 #include "janela_paginas.hpp"
 
 namespace zidod {
@@ -83,7 +84,7 @@ QWidget* TForm1::CriarPlataforma() {
   p.BitBtn1 = new QPushButton("Selecionar no CAD", p.pagina);
   p.BitBtn4 = new QPushButton("Entrada Manual", p.pagina);
   p.BitBtn1->setEnabled(false);
-  p.BitBtn4->setEnabled(false);
+  connect(p.BitBtn4, &QPushButton::clicked, this, [this] { Executar([&] { estado_.BitBtn4Click(); }); });
   botoes->addWidget(p.BitBtn1);
   botoes->addWidget(p.BitBtn4);
   coluna->addLayout(botoes);
@@ -178,6 +179,34 @@ QWidget* TForm1::CriarTaludes() {
   t.sg2->setObjectName("sg2");
   connect(t.modelo, &TModeloTabela::celulaEditada, this, [this] { Executar([&] { estado_.sg2AfterEdit(); }); }, Qt::QueuedConnection);
   painel->addWidget(t.sg2, 1);
+  auto* manual = new QGroupBox("Entrada Manual", t.Panel14);
+  manual->setObjectName("GroupBox5");
+  auto* gradeManual = new QGridLayout(manual);
+  gradeManual->addWidget(Rotulo("Do Ponto Selecionado", manual), 0, 0, 1, 4);
+  const auto campoManual = [&](const char* nome, tCampoManual tEntradaManual::*membro,
+                               void (TEstadoEditor::*aoSair)()) {
+    return CriarCampoManual(*this, nome, estado_.GroupBox5, membro, aoSair, false);
+  };
+  t.dt0 = campoManual("dt0", &tEntradaManual::distancia, &TEstadoEditor::dt0Exit);
+  t.p00 = campoManual("p00", &tEntradaManual::rampaHorizontal, &TEstadoEditor::p00Exit);
+  t.p01 = campoManual("p01", &tEntradaManual::rampaVertical, &TEstadoEditor::p01Exit);
+  t.dn0 = campoManual("dn0", &tEntradaManual::desnivel, &TEstadoEditor::dn0Exit);
+  t.pr0 = campoManual("pr0", &tEntradaManual::porcento, &TEstadoEditor::pr0Exit);
+  gradeManual->addWidget(Rotulo("Distância", manual), 1, 0);
+  gradeManual->addWidget(t.dt0, 1, 1, 1, 3);
+  gradeManual->addWidget(Rotulo("Rampa", manual), 2, 0);
+  gradeManual->addWidget(t.p00, 2, 1);
+  gradeManual->addWidget(Rotulo("/", manual), 2, 2);
+  gradeManual->addWidget(t.p01, 2, 3);
+  gradeManual->addWidget(Rotulo("Desnível", manual), 3, 0);
+  gradeManual->addWidget(t.dn0, 3, 1, 1, 3);
+  gradeManual->addWidget(Rotulo("% Rampa", manual), 4, 0);
+  gradeManual->addWidget(t.pr0, 4, 1, 1, 3);
+  auto* inserir = new QPushButton("Inserir Ponto", manual);
+  inserir->setObjectName("Button3");
+  connect(inserir, &QPushButton::clicked, this, [this] { Executar([&] { estado_.Button3Click(); }); });
+  gradeManual->addWidget(inserir, 5, 0, 1, 4);
+  painel->addWidget(manual);
   t.BitBtn2 = new QPushButton("Selecionar no CAD", t.Panel14);
   t.BitBtn2->setEnabled(false);
   painel->addWidget(t.BitBtn2);

@@ -53,6 +53,11 @@ struct TForm1::tPaginaTaludes {
   QTableView* sg2 = nullptr;
   TModeloTabela* modelo = nullptr;
   QPushButton* BitBtn2 = nullptr;
+  TAlignEdit* dt0 = nullptr;  // "Entrada Manual"
+  TAlignEdit* p00 = nullptr;
+  TAlignEdit* p01 = nullptr;
+  TAlignEdit* dn0 = nullptr;
+  TAlignEdit* pr0 = nullptr;
   TAlignEdit* Edit3 = nullptr;
   TAlignEdit* Edit4 = nullptr;
 };

@@ -18,7 +18,11 @@
 #include <QVBoxLayout>
 
 #include "dialogos_qt.hpp"
+#include "campos_manuais.hpp"
+#include "document/materiais.hpp"
 #include "janela_ajuda.hpp"
+#include "janela_entrada_manual.hpp"
+#include "janela_materiais.hpp"
 #include "janela_historico.hpp"
 #include "janela_paginas.hpp"
 #include "janela_sobre.hpp"
@@ -59,7 +63,7 @@ void Marcar(QButtonGroup* grupo, int id) {
 
 }  // namespace
 
-TForm1::TForm1(std::string arquivoLinhaComando, QWidget* pai)
+TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QWidget* pai)
     : QMainWindow(pai),
       arquivoLinhaComando_(std::move(arquivoLinhaComando)),
       imagem_(std::make_shared<TCanvasImagem>(estado_.ImageLargura, estado_.ImageAltura)),
@@ -69,6 +73,7 @@ TForm1::TForm1(std::string arquivoLinhaComando, QWidget* pai)
   estado_.Image = imagem_;
   estado_.itl = diagrama_;
   estado_.dialogos = std::make_shared<TDialogosQt>(this);
+  estado_.caminhoMateriais = caminhoMateriais.empty() ? CaminhoTabelaMateriais() : caminhoMateriais;
   resize(808, 608);
   setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; } QTableView::item { padding: 0px; }"));
 
@@ -81,6 +86,8 @@ TForm1::TForm1(std::string arquivoLinhaComando, QWidget* pai)
   linhas->addWidget(CriarAreaDesenho(), 1);
   setCentralWidget(centro);
 
+  frmEntManual_ = new TfrmEntManual(*this);
+  form5_ = new TForm5(*this);
   auto* ajuda = new QShortcut(QKeySequence::HelpContents, this);
   connect(ajuda, &QShortcut::activated, this, &TForm1::AbrirAjuda);
   connect(qApp, &QApplication::focusChanged, this, &TForm1::FocoMudou);
@@ -98,10 +105,23 @@ TForm1::~TForm1() {
 
 void TForm1::CriarMenus() {
   QMenu* arquivo = menuBar()->addMenu("Arquivo");
-  for (const char* item : {"Novo", "Abrir", "Salvar", "Salvar Como"}) arquivo->addAction(item)->setEnabled(false);
+  const auto item = [this](QMenu* menu, const char* texto, void (TEstadoEditor::*acao)()) {
+    QAction* a = menu->addAction(texto);
+    connect(a, &QAction::triggered, this, [this, acao] { Executar([&] { (estado_.*acao)(); }); });
+    return a;
+  };
+  item(arquivo, "Novo", &TEstadoEditor::NovoClick);
+  item(arquivo, "Abrir", &TEstadoEditor::AbrirClick);
+  item(arquivo, "Salvar", &TEstadoEditor::SalvarClick);
+  item(arquivo, "Salvar Como", &TEstadoEditor::SalvarComoClick);
   arquivo->addSeparator();
+  // "Sair" closes the window as its close button does, saving the materials.
   connect(arquivo->addAction("Sair"), &QAction::triggered, this, &QWidget::close);
-  menuBar()->addMenu("Ferramentas")->addAction("Tabela de Materiais")->setEnabled(false);
+  QMenu* ferramentas = menuBar()->addMenu("Ferramentas");
+  connect(ferramentas->addAction("Tabela de Materiais"), &QAction::triggered, this, [this] {
+    form5_->Mostrar();
+    form5_->exec();
+  });
   QMenu* ajuda = menuBar()->addMenu("Ajuda");
   connect(ajuda->addAction("Sobre"), &QAction::triggered, this, [this] { Tsobre(this).exec(); });
   connect(ajuda->addAction("Histórico"), &QAction::triggered, this, [this] { TaLog(this).exec(); });
@@ -341,6 +361,11 @@ void TForm1::Mostrar() {
   MostrarTabela(t.sg2, t.modelo, estado_.sg2);
   MostrarTexto(t.Edit3, estado_.Edit3);
   MostrarTexto(t.Edit4, estado_.Edit4);
+  MostrarCampoManual(t.dt0, estado_.GroupBox5.distancia);
+  MostrarCampoManual(t.p00, estado_.GroupBox5.rampaHorizontal);
+  MostrarCampoManual(t.p01, estado_.GroupBox5.rampaVertical);
+  MostrarCampoManual(t.dn0, estado_.GroupBox5.desnivel);
+  MostrarCampoManual(t.pr0, estado_.GroupBox5.porcento);
 
   // SARJETAS.
   const auto mostrarLado = [](tLadoSarjeta& lado, const tSarjetaParams& s, const std::string& rotulo) {
@@ -363,10 +388,30 @@ void TForm1::Mostrar() {
   MostrarTexto(v.Edit1, estado_.Edit1);
   MostrarTexto(v.Edit2, estado_.Edit2);
   MostrarTexto(v.Edit5, estado_.Edit5);
-  if (v.gc1->currentText() != Q(estado_.gc1)) v.gc1->setEditText(Q(estado_.gc1));
+  QStringList itens;
+  for (const std::string& m : estado_.gc1Itens) itens << Q(m);
+  QStringList atuais;
+  for (int i = 0; i < v.gc1->count(); ++i) atuais << v.gc1->itemText(i);
+  if (atuais != itens) {
+    v.gc1->clear();
+    v.gc1->addItems(itens);
+  }
+  const QString material = Q(estado_.gc1);
+  if (v.gc1->currentText() != material) v.gc1->setEditText(material);
   MostrarTexto(v.edit6, estado_.edit6);
   MostrarTexto(v.edit7, estado_.edit7);
   MostrarTabela(v.sg3, v.modelo, estado_.sg3);
+
+  frmEntManual_->Mostrar();
+  bloqueios.clear();
+  MoverFocoPedido();
+}
+
+void TForm1::MoverFocoPedido() {
+  if (estado_.focoPedido.empty()) return;
+  const QString nome = Q(estado_.focoPedido);
+  estado_.focoPedido.clear();
+  if (auto* w = findChild<QWidget*>(nome)) w->setFocus();
 }
 
 void TForm1::MostrarComboponto() {
@@ -414,6 +459,7 @@ void TForm1::showEvent(QShowEvent* evento) {
 
 void TForm1::closeEvent(QCloseEvent* evento) {
   TrazerJanelaDaClasse("TAlintarvena");
+  Executar([&] { estado_.FormClose(); });
   evento->accept();
 }
 

@@ -30,6 +30,8 @@ namespace zidod {
 
 class TAlignEdit;
 class TAreaImagem;
+class TForm5;
+class TfrmEntManual;
 class TCanvasImagem;
 class TModeloTabela;
 
@@ -37,7 +39,10 @@ class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TForm1(std::string arquivoLinhaComando = {}, QWidget* pai = nullptr);
+  // `caminhoMateriais`: the materials table's file, read when the window is
+  // shown and written when it closes.
+  explicit TForm1(std::string arquivoLinhaComando = {}, std::string caminhoMateriais = {},
+                  QWidget* pai = nullptr);
   ~TForm1() override;
 
   TEstadoEditor& Estado() { return estado_; }
@@ -74,6 +79,7 @@ class TForm1 : public QMainWindow {
   QButtonGroup* CriarEscolha(QGroupBox* grupo, const QStringList& itens, int colunas);
   void MostrarTabela(QTableView* tabela, TModeloTabela* modelo, const TGradeTexto& grade);
   void MostrarComboponto();
+  void MoverFocoPedido();
   void FocoMudou(QWidget* antes, QWidget* agora);
   void AbrirAjuda();
 
@@ -97,6 +103,8 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<tPaginaTaludes> taludes_;
   std::unique_ptr<tPaginaSarjetas> sarjetas_;
   std::unique_ptr<tPaginaPavimento> pavimento_;
+  TfrmEntManual* frmEntManual_ = nullptr;
+  TForm5* form5_ = nullptr;
 };
 
 }  // namespace zidod

@@ -32,6 +32,23 @@ enum class tPagina { pterra, ptal, psarg, tbsPavimento };
 
 inline constexpr const char* kTituloPrograma = "Editor de Zidod Evuv";
 
+// A field of manual entry: its text, and whether the user typed in it since
+// the program last wrote it.
+struct tCampoManual {
+  std::string texto;
+  bool editado = false;
+  bool operator==(const tCampoManual&) const = default;
+};
+
+struct tEntradaManual {
+  tCampoManual distancia;
+  tCampoManual rampaHorizontal{"1"};  // starts as "1"
+  tCampoManual rampaVertical;
+  tCampoManual desnivel;
+  tCampoManual porcento;
+  bool operator==(const tEntradaManual&) const = default;
+};
+
 class TEstadoEditor {
  public:
   TEstadoEditor();
@@ -66,6 +83,22 @@ class TEstadoEditor {
   bool aterrosVisiveis = true;    // `ae`, `AD` and their click areas
   std::string Edit3;     // "Prefixo de Locação do Talude"
   std::string Edit4;     // "Prefixo de Locação do OFFSET"
+
+  // Manual entry: the group "Entrada Manual" of the TALUDES page and the
+  // floating window "Entrada de Dados Manual" of the platform.
+  tEntradaManual GroupBox5;     // dt0, p00 / p01, dn0, pr0
+  tEntradaManual frmEntManual;  // dt, p0 / p1, dn, pr
+  bool frmEntManualVisivel = false;
+  // The control that the last handler sends the focus to, by name; the
+  // window moves the focus there and clears it.
+  std::string focoPedido;
+
+  // The materials list (the master copy) and the items of `gc1`, and the
+  // file that keeps the list between runs.
+  std::string caminhoMateriais;
+  std::vector<std::string> lgv;
+  int lgvSelecionado = -1;
+  std::vector<std::string> gc1Itens;
 
   // SARJETAS page: the fields show the document's gutter parameters; only
   // the first-width captions are the page's own.
@@ -134,6 +167,7 @@ class TEstadoEditor {
 
   // The window: shown once at start-up, with the file named on the command line.
   void FormShow(const std::string& arquivoLinhaComando = {});
+  void FormClose();  // the main window closes: the materials list is saved
   void pc1Change(tPagina nova);  // the main page changes
   void pterraShow();
   void ptalShow();
@@ -186,6 +220,34 @@ class TEstadoEditor {
   void dxSpeedButton1Click();  // zoom in
   void dxSpeedButton2Click();  // zoom out
 
+  // Manual entry. Leaving a field couples the others to it.
+  void dt0Exit();
+  void p00Exit();
+  void p01Exit();
+  void dn0Exit();
+  void pr0Exit();
+  void Button3Click();  // "Inserir Ponto" of the TALUDES page
+  void BitBtn4Click();  // "Entrada Manual": shows the floating window
+  void dtExit();
+  void p0Exit();
+  void p1Exit();
+  void dnExit();
+  void prExit();
+  void EntManualButton5Click();  // "Inserir Ponto" of the floating window
+  void EntManualButton1Click();  // "Sair" of the floating window
+
+  // The "Arquivo" menu.
+  void NovoClick();
+  void AbrirClick();
+  void SalvarClick();
+  void SalvarComoClick();
+
+  // The materials table, its window "Tabela de Materiais" and the add dialog.
+  void CarregarMateriais(const std::string& caminho);
+  void SalvarMateriais(const std::string& caminho);
+  void TForm5ApagarClick();
+  void TForm2AdicionarClick(const std::string& texto);
+
   // PAVIMENTO page.
   void ncamChange();
   void pcChanging();          // before the layer page changes: store the one shown
@@ -224,6 +286,12 @@ class TEstadoEditor {
 
   void CarregarNaTabela(int t);
   void CarregarCamada();
+  void Acoplar(tEntradaManual& campos, tCampoManual tEntradaManual::*saiu, bool distanciaPadrao,
+               const char* botaoInserir);
+  void CopiarTabelaNoElemento(const TGradeTexto& tabela, int slot);
+  bool IdentificadoresDefinidos() const;
+  void Novo();
+  void SalvarComo();
   TGradeTexto* TabelaDaPagina();
   void CapturarMontarEAtualizar();
   void SelecionarLinha(TGradeTexto& tabela, int linha);

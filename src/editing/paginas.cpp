@@ -9,6 +9,7 @@ void TEstadoEditor::FormShow(const std::string& arquivoLinhaComando) {
   DesenharDiagramaTaludes();
   DesenharSecao();
   AplicarRoteiroPistas();
+  if (!caminhoMateriais.empty()) CarregarMateriais(caminhoMateriais);
   if (arquivoLinhaComando.empty()) return;
   std::error_code erro;
   if (!std::filesystem::exists(arquivoLinhaComando, erro)) {
@@ -17,6 +18,10 @@ void TEstadoEditor::FormShow(const std::string& arquivoLinhaComando) {
     return;
   }
   LerTpo(arquivoLinhaComando);
+}
+
+void TEstadoEditor::FormClose() {
+  if (!caminhoMateriais.empty()) SalvarMateriais(caminhoMateriais);
 }
 
 void TEstadoEditor::pc1Change(tPagina nova) {

@@ -2,7 +2,10 @@
 // editor's handlers, and what they change is shown.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -21,7 +24,9 @@ const std::string kExemplo = std::string(ZIDOD_DADOS) + "/exemplos/exemplo.tpo";
 class JanelaTeste : public ::testing::Test {
  protected:
   void SetUp() override {
-    janela = std::make_unique<TForm1>(kExemplo);
+    materiais = QDir::temp().filePath(QString("zidod-janela-%1.tab").arg(QCoreApplication::applicationPid()));
+    QFile::remove(materiais);
+    janela = std::make_unique<TForm1>(kExemplo, materiais.toStdString());
     janela->SetRelatorioErro([this](const QString& m) { erros << m; });
     janela->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
@@ -36,6 +41,12 @@ class JanelaTeste : public ::testing::Test {
     return w;
   }
 
+  void TearDown() override {
+    janela.reset();
+    QFile::remove(materiais);
+  }
+
+  QString materiais;
   std::unique_ptr<TForm1> janela;
   QStringList erros;
 };
@@ -111,6 +122,51 @@ TEST_F(JanelaTeste, CampoDeDistanciaRecusaLetrasEAvisaDaVirgula) {
   QTest::keyClicks(edit6, ",");
   EXPECT_EQ(edit6->text(), "12,");
   EXPECT_EQ(avisos, std::vector<std::string>{"Distância Inválida."});
+}
+
+QAction* Acao(QWidget* janela, const QString& texto) {
+  for (QAction* a : janela->findChildren<QAction*>())
+    if (a->text() == texto) return a;
+  ADD_FAILURE() << texto.toStdString();
+  return nullptr;
+}
+
+TEST_F(JanelaTeste, AbrirEditarESalvarPeloMenu) {
+  const QString copia = QDir::temp().filePath(QString("zidod-janela-%1.tpo").arg(QCoreApplication::applicationPid()));
+  QFile::remove(copia);
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(kExemplo), copia));
+  auto dialogos = std::make_shared<TDialogosGravados>();
+  dialogos->arquivos = {copia.toStdString()};
+  janela->Estado().dialogos = dialogos;
+
+  Acao(janela.get(), "Novo")->trigger();
+  EXPECT_EQ(janela->windowTitle(), "Editor de Zidod Evuv 3.0");
+  Acao(janela.get(), "Abrir")->trigger();
+  EXPECT_TRUE(janela->windowTitle().endsWith(copia));
+
+  auto* sg1 = Filho<QTableView>("sg1");
+  const QModelIndex celula = sg1->model()->index(2, 2);
+  sg1->setCurrentIndex(celula);
+  sg1->edit(celula);
+  auto* editor = sg1->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  editor->selectAll();
+  QTest::keyClicks(editor, "0.25");
+  QTest::keyClick(editor, Qt::Key_Tab);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return janela->Estado().secao.segs[0].y[2] == 0.25L; }, 2000));
+
+  Acao(janela.get(), "Salvar")->trigger();
+  EXPECT_TRUE(erros.isEmpty()) << erros.join("; ").toStdString();
+  EXPECT_TRUE(dialogos->mensagens.empty());
+  QFile escrito(copia);
+  ASSERT_TRUE(escrito.open(QIODevice::ReadOnly));
+  QFile original(QString::fromStdString(kExemplo));
+  ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+  QByteArray esperado = original.readAll();
+  esperado.replace("* 0.00000        0.00000         P3", "* 0.00000        0.25000         P3");
+  EXPECT_EQ(escrito.readAll(), esperado);
+  EXPECT_EQ(janela->windowTitle(), "Editor de Zidod Evuv 3.0 ->> " + copia);
+  QFile::remove(copia);
 }
 
 }  // namespace

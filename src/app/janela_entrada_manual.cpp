@@ -1,0 +1,67 @@
+#include "janela_entrada_manual.hpp"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "align_edit.hpp"
+#include "campos_manuais.hpp"
+#include "janela_principal.hpp"
+
+namespace zidod {
+
+TfrmEntManual::TfrmEntManual(TForm1& principal)
+    : QDialog(&principal, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), principal_(principal) {
+  setObjectName("TfrmEntManual");
+  setWindowTitle("Entrada de Dados Manual");
+  setModal(false);
+  auto* coluna = new QVBoxLayout(this);
+  auto* grupo = new QGroupBox("Entrada Manual", this);
+  auto* grade = new QGridLayout(grupo);
+  grade->addWidget(new QLabel("Do Ponto Selecionado", grupo), 0, 0, 1, 4);
+  TEstadoEditor& e = principal_.Estado();
+  const auto campo = [&](const char* nome, tCampoManual tEntradaManual::*membro, void (TEstadoEditor::*aoSair)()) {
+    return CriarCampoManual(principal_, nome, e.frmEntManual, membro, aoSair, true);
+  };
+  dt_ = campo("dt", &tEntradaManual::distancia, &TEstadoEditor::dtExit);
+  pr_ = campo("pr", &tEntradaManual::porcento, &TEstadoEditor::prExit);
+  dn_ = campo("dn", &tEntradaManual::desnivel, &TEstadoEditor::dnExit);
+  p0_ = campo("p0", &tEntradaManual::rampaHorizontal, &TEstadoEditor::p0Exit);
+  p1_ = campo("p1", &tEntradaManual::rampaVertical, &TEstadoEditor::p1Exit);
+  grade->addWidget(new QLabel("Distância", grupo), 1, 0);
+  grade->addWidget(dt_, 1, 1, 1, 3);
+  grade->addWidget(new QLabel("% Rampa", grupo), 2, 0);
+  grade->addWidget(pr_, 2, 1, 1, 3);
+  grade->addWidget(new QLabel("Desnível", grupo), 3, 0);
+  grade->addWidget(dn_, 3, 1, 1, 3);
+  grade->addWidget(new QLabel("Rampa", grupo), 4, 0);
+  grade->addWidget(p0_, 4, 1);
+  grade->addWidget(new QLabel("/", grupo), 4, 2);
+  grade->addWidget(p1_, 4, 3);
+  coluna->addWidget(grupo);
+  auto* inserir = new QPushButton("Inserir Ponto", this);
+  inserir->setObjectName("Button5");
+  inserir->setAutoDefault(false);
+  auto* sair = new QPushButton("Sair", this);
+  sair->setAutoDefault(false);
+  connect(inserir, &QPushButton::clicked, this,
+          [this] { principal_.Executar([&] { principal_.Estado().EntManualButton5Click(); }); });
+  connect(sair, &QPushButton::clicked, this,
+          [this] { principal_.Executar([&] { principal_.Estado().EntManualButton1Click(); }); });
+  coluna->addWidget(inserir);
+  coluna->addWidget(sair);
+}
+
+void TfrmEntManual::Mostrar() {
+  const tEntradaManual& c = principal_.Estado().frmEntManual;
+  MostrarCampoManual(dt_, c.distancia);
+  MostrarCampoManual(pr_, c.porcento);
+  MostrarCampoManual(dn_, c.desnivel);
+  MostrarCampoManual(p0_, c.rampaHorizontal);
+  MostrarCampoManual(p1_, c.rampaVertical);
+  if (isVisible() != principal_.Estado().frmEntManualVisivel) setVisible(principal_.Estado().frmEntManualVisivel);
+}
+
+}  // namespace zidod

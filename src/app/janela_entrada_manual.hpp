@@ -1,0 +1,29 @@
+// "Entrada de Dados Manual": the floating window that adds platform points
+// by distance and rise from the selected point. It stays above the main
+// window and is hidden, never closed, by "Sair".
+#pragma once
+
+#include <QDialog>
+
+namespace zidod {
+
+class TForm1;
+class TAlignEdit;
+
+class TfrmEntManual : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TfrmEntManual(TForm1& principal);
+  void Mostrar();
+
+ private:
+  TForm1& principal_;
+  TAlignEdit* dt_;
+  TAlignEdit* pr_;
+  TAlignEdit* dn_;
+  TAlignEdit* p0_;
+  TAlignEdit* p1_;
+};
+
+}  // namespace zidod

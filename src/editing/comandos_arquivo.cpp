@@ -1,0 +1,102 @@
+// The "Arquivo" menu: New, Open, Save and Save As.
+#include "document/formato_tpo.hpp"
+#include "editing/estado_editor.hpp"
+
+namespace zidod {
+
+namespace {
+
+void RecomecarTabela(TGradeTexto& tabela, int ultimaColuna) {
+  for (int r = 1; r < tabela.RowCount(); ++r)
+    for (int c = 0; c <= ultimaColuna; ++c) tabela.Cells(c, r).clear();
+  tabela.SetRowCount(2);
+  tabela.Cells(1, 1) = "0";
+  tabela.Cells(2, 1) = "0";
+}
+
+}  // namespace
+
+void TEstadoEditor::Novo() {
+  // The identifier of the first row goes too, so that nothing of the
+  // previous platform is left in the table.
+  RecomecarTabela(sg1, 4);
+  RecomecarTabela(sg2, 2);
+  RecomecarTabela(sg3, 2);
+  Memo1.clear();
+  for (std::string* campo : {&Edit3, &Edit4, &Edit1, &Edit2, &edit6, &edit7}) campo->clear();
+  for (tSarjetaParams* s : {&secao.sarjetaEsq, &secao.sarjetaDir})
+    for (std::string* campo : {&s->larguraTopo, &s->larguraBase, &s->profundidade, &s->prefixo}) campo->clear();
+  ncam = 1;
+  ncamChange();
+  LimparDocumento(secao);
+  secao.nomeArquivo.clear();
+  Caption = std::string(kTituloPrograma) + " 3.0";
+}
+
+void TEstadoEditor::NovoClick() {
+  Novo();
+  AtualizarDesenho();
+}
+
+void TEstadoEditor::AbrirClick() {
+  const std::optional<std::string> arquivo = dialogos->EscolherArquivoParaAbrir();
+  if (!arquivo) return;
+  // The file replaces the section; one that cannot be read leaves it as it was.
+  TEstadoEditor anterior = *this;
+  try {
+    Novo();
+    LerTpo(*arquivo);
+  } catch (...) {
+    *this = std::move(anterior);
+    throw;
+  }
+}
+
+bool TEstadoEditor::IdentificadoresDefinidos() const {
+  bool esquerda = false, direita = false, eixo = false;
+  for (int r = 1; r < sg1.RowCount(); ++r) {
+    const std::string& id = sg1.Cells(4, r);
+    esquerda = esquerda || id == "Bordo Acostamento Esquerda" || id == "Bordo Pista Esquerda";
+    direita = direita || id == "Bordo Acostamento Direita" || id == "Bordo Pista Direita";
+    eixo = eixo || id == kEixoPrincipal;
+  }
+  return esquerda && direita && eixo;
+}
+
+void TEstadoEditor::SalvarClick() {
+  if (!IdentificadoresDefinidos()) {
+    dialogos->Mensagem(kTituloPrograma,
+                       "Definir Identificadores:\r\nBorda Acostamento Esquerda,\r\nEixo Principal e\r\n"
+                       "Borda Acostamento Direita.",
+                       tIcone::aviso);
+    return;
+  }
+  CarregarCamada();
+  AtualizarDesenho();
+  if (secao.nomeArquivo.empty() || secao.nomeArquivo.find_first_not_of(' ') == std::string::npos)
+    SalvarComo();
+  else
+    GravarTpo();
+}
+
+void TEstadoEditor::SalvarComoClick() {
+  CarregarCamada();
+  AtualizarDesenho();
+  SalvarComo();
+}
+
+void TEstadoEditor::SalvarComo() {
+  const std::optional<std::string> arquivo = dialogos->EscolherArquivoParaSalvar();
+  if (!arquivo) return;
+  // A file that could not be written does not become the document's.
+  const std::string anterior = secao.nomeArquivo;
+  secao.nomeArquivo = *arquivo;
+  try {
+    GravarTpo();
+  } catch (...) {
+    secao.nomeArquivo = anterior;
+    throw;
+  }
+}
+
+}  // namespace zidod

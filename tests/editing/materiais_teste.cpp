@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "document/arquivo.hpp"
+#include "document/formato_tpo.hpp"
+#include "document/materiais.hpp"
+#include "editing/estado_editor.hpp"
+
+namespace zidod {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(Materiais, AdicionarEmMaiusculasOrdenadoComRepetidos) {
+  TEstadoEditor e;
+  for (const char* m : {"brita", "Areia", "concreto ção", "BRITA", "  "}) e.TForm2AdicionarClick(m);
+  EXPECT_EQ(e.lgv, (std::vector<std::string>{"AREIA", "BRITA", "BRITA", "CONCRETO çãO"}));
+  EXPECT_EQ(e.gc1Itens, e.lgv);
+  e.lgvSelecionado = -1;
+  e.TForm5ApagarClick();  // nothing selected
+  EXPECT_EQ(e.lgv.size(), 4u);
+  e.lgvSelecionado = 1;
+  e.TForm5ApagarClick();
+  EXPECT_EQ(e.lgv, (std::vector<std::string>{"AREIA", "BRITA", "CONCRETO çãO"}));
+  EXPECT_EQ(e.gc1Itens, e.lgv);
+}
+
+TEST(Materiais, ArquivoNaPastaQueFalta) {
+  const fs::path pasta = fs::temp_directory_path() / "zidod-materiais" / "tarvena" / "ridiz_aroz";
+  fs::remove_all(pasta.parent_path().parent_path());
+  const std::string caminho = (pasta / "materiais.tab").string();
+  TEstadoEditor e;
+  e.CarregarMateriais(caminho);  // missing: an empty list, no message
+  EXPECT_TRUE(e.lgv.empty());
+  e.lgv = {"", "AÇO", "BRITA"};
+  e.SalvarMateriais(caminho);
+  EXPECT_EQ(LerArquivo(caminho), std::string("\r\nA\xc7O\r\nBRITA\r\n"));
+  TEstadoEditor outro;
+  outro.CarregarMateriais(caminho);
+  EXPECT_EQ(outro.lgv, e.lgv);
+  EXPECT_EQ(outro.gc1Itens, e.lgv);
+  fs::remove_all(pasta.parent_path().parent_path());
+}
+
+TEST(Materiais, GravacaoQueFalhaMantemOArquivo) {
+  const fs::path pasta = fs::temp_directory_path() / "zidod-materiais-falha";
+  fs::remove_all(pasta);
+  fs::create_directories(pasta);
+  // A file where the folder should be.
+  GravarArquivo((pasta / "bloqueio").string(), "x");
+  EXPECT_THROW(GravarTabelaMateriais((pasta / "bloqueio" / "materiais.tab").string(), {"A"}), ErroArquivo);
+  const std::string caminho = (pasta / "materiais.tab").string();
+  GravarTabelaMateriais(caminho, {"ANTIGO"});
+  fs::create_directories(pasta / "materiais.tab.ocupado");
+  EXPECT_EQ(LerTabelaMateriais(caminho), std::vector<std::string>{"ANTIGO"});
+  fs::remove_all(pasta);
+}
+
+TEST(Materiais, CaminhoForaDoWindows) {
+  EXPECT_EQ(CaminhoTabelaMateriais(), std::string(std::getenv("HOME")) + "/tarvena/ridiz_aroz/materiais.tab");
+}
+
+}  // namespace
+}  // namespace zidod
