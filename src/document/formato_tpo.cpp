@@ -54,17 +54,30 @@ class tLeitor {
       if (!linha.empty() && linha.back() == '\r') linha.remove_suffix(1);
       inicio = fim + 1;
       ++numero;
+      // A section file is text of short lines; anything else is refused at
+      // once rather than read as lines that match no rule.
+      if (linha.size() > kMaxLinha)
+        Recusar(numero, "linha longa demais (mais de " + std::to_string(kMaxLinha) +
+                            " caracteres); o arquivo não é uma seção tipo.");
+      if (linha.find('\0') != std::string_view::npos)
+        Recusar(numero, "caractere nulo; o arquivo não é uma seção tipo.");
       try {
         if (auto r = AnalisarLinha(linha, numero)) registros.push_back(std::move(*r));
       } catch (const ErroConversao& e) {
         throw ErroArquivo("Linha " + std::to_string(numero) + ": " + e.what());
       }
     }
+    if (slot_ < 0 && !versaoLida_)
+      throw ErroArquivo("O arquivo não é uma seção tipo: não tem a linha de versão nem seções.");
     return registros;
   }
 
  private:
+  // Far longer than any line the writer makes, description lines included.
+  static constexpr std::size_t kMaxLinha = 65536;
+
   int versao_ = 0;
+  bool versaoLida_ = false;
   std::uint8_t grupo_ = 0;
   int slot_ = -1;
   int indice_ = -1;
@@ -96,6 +109,7 @@ class tLeitor {
 
     if (Colunas(linha, 3, 19) == "Ridiz Aroz Versao") {
       r.versao = versao_ = StrParaInt(Texto(linha, 21, 21));
+      versaoLida_ = true;
       usada = true;
     }
     if (linha == kGrupoVariavel || linha == kGrupoFixo) {

@@ -181,6 +181,33 @@ TEST(AnalisarTpo, RecusaOQueNaoCabeNoDocumento) {
   }
 }
 
+TEST(AnalisarTpo, RecusaOQueNaoESecaoTipo) {
+  std::string lixo(10 * 1024 * 1024, 'x');
+  for (std::size_t i = 80; i < lixo.size(); i += 81) lixo[i] = '\n';
+  std::string binario = "! Ridiz Aroz Versao 3.0\r\n# PLATAFORMA\r\n";
+  binario += std::string("\x89PNG\0\0\x01", 7);
+  const std::string linhaLonga = "! Ridiz Aroz Versao 3.0\r\n& " + std::string(1024 * 1024, 'a') + "\r\n";
+  const struct {
+    std::string arquivo;
+    std::string mensagem;
+  } casos[] = {
+      {lixo, "O arquivo não é uma seção tipo: não tem a linha de versão nem seções."},
+      {"", "O arquivo não é uma seção tipo: não tem a linha de versão nem seções."},
+      {binario, "Linha 3: caractere nulo; o arquivo não é uma seção tipo."},
+      {linhaLonga, "Linha 2: linha longa demais (mais de 65536 caracteres); o arquivo não é uma seção tipo."},
+  };
+  for (const auto& c : casos) {
+    try {
+      AnalisarTpo(c.arquivo);
+      ADD_FAILURE() << "aceitou: " << c.mensagem;
+    } catch (const ErroArquivo& e) {
+      EXPECT_EQ(e.what(), c.mensagem);
+    }
+  }
+  // A file of old that has sections but no version line is still read.
+  EXPECT_EQ(AnalisarTpo("# PLATAFORMA\r\n").size(), 1u);
+}
+
 TEST(AnalisarTpo, CategoriasFicamNosSeusSlotsAte101Pontos) {
   // 101 points in each of the three categories fit: each has its own slot.
   std::string arquivo = "! Ridiz Aroz Versao 3.0\r\n# A\r\n# B\r\n# C\r\n# CORTE\r\n";
@@ -192,8 +219,8 @@ TEST(AnalisarTpo, CategoriasFicamNosSeusSlotsAte101Pontos) {
 }
 
 TEST(AnalisarTpo, CaracteresDoWindows1252ViramUtf8) {
-  const auto linhas = AnalisarTpo("& Se\xe7\xe3o \x80 \x93" "a\x94\r\n");
-  EXPECT_EQ(*linhas[0].descricao, "Seção € “a”");
+  const auto linhas = AnalisarTpo("! Ridiz Aroz Versao 3.0\r\n& Se\xe7\xe3o \x80 \x93" "a\x94\r\n");
+  EXPECT_EQ(*linhas[1].descricao, "Seção € “a”");
 }
 
 TEST(MontarArquivoTpo, Windows1252ComCrLf) {
