@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cad/acad_params.hpp"
 #include "document/secao.hpp"
 #include "editing/dialogos.hpp"
 #include "editing/grade_texto.hpp"
@@ -271,6 +272,18 @@ class TEstadoEditor {
   void Button2Click();  // "Apagar Sarjeta Direita"
 
   // --- CAD link
+  tAcadParams acad;
+  // How the editor reaches a running CAD program; by default it reaches none.
+  std::shared_ptr<TConectorCad> conectorCad = std::make_shared<TConectorNenhum>();
+  // Fills `tabela` from the polyline the user picks in the CAD; a closed
+  // table takes only a closed outline and ends on its first vertex.
+  void SelecionarNoCad(TGradeTexto& tabela, bool tabelaFechada);
+  // Draws the whole section into the CAD drawing.
+  void DesenharNoCad();
+  void BitBtn1Click();    // "Selecionar no CAD" on the PLATAFORMA page
+  void BitBtn2Click();    // "Selecionar no CAD" on the TALUDES page
+  void BitBtn3Click();    // "Selecionar no CAD" on the PAVIMENTO page
+  void dxButton2Click();  // "Desenhar seção tipo no CAD"
 
   // The category page shown, 1..3.
   int CategoriaAtiva() const { return pgcategorias + 1; }

@@ -3,6 +3,8 @@
 //   zidod-evuv-lote verificar ARQUIVO.tpo [-o SAIDA.tpo]
 //   zidod-evuv-lote json ARQUIVO.tpo
 //   zidod-evuv-lote desenhar ARQUIVO.tpo -o SAIDA.png|.svg|.pdf [--largura W] [--altura H]
+//   zidod-evuv-lote dxf ARQUIVO.tpo -o SAIDA.dxf
+//   zidod-evuv-lote cad ARQUIVO.tpo
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "cad_lote.hpp"
 #include "document/numeros.hpp"
 #include "editing/estado_editor.hpp"
 #include "figura.hpp"
@@ -22,7 +25,9 @@ constexpr const char* kUso =
     "Uso:\n"
     "  zidod-evuv-lote verificar ARQUIVO.tpo [-o SAIDA.tpo]\n"
     "  zidod-evuv-lote json ARQUIVO.tpo\n"
-    "  zidod-evuv-lote desenhar ARQUIVO.tpo -o SAIDA.png|.svg|.pdf [--largura W] [--altura H]\n";
+    "  zidod-evuv-lote desenhar ARQUIVO.tpo -o SAIDA.png|.svg|.pdf [--largura W] [--altura H]\n"
+    "  zidod-evuv-lote dxf ARQUIVO.tpo -o SAIDA.dxf\n"
+    "  zidod-evuv-lote cad ARQUIVO.tpo\n";
 
 struct tErroUso : std::exception {};
 
@@ -96,8 +101,13 @@ int main(int argc, char** argv) {
       Json(args);
     else if (!args.empty() && args[0] == "desenhar")
       Desenhar(args, argc, argv);
-    else
+    else if (!args.empty() && args[0] == "dxf") {
+      if (!zidod::ComandoDxf(args)) throw tErroUso();
+    } else if (!args.empty() && args[0] == "cad") {
+      if (!zidod::ComandoCad(args, argc, argv)) throw tErroUso();
+    } else {
       throw tErroUso();
+    }
     return 0;
   } catch (const tErroUso&) {
     std::cerr << kUso;

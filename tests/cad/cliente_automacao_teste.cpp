@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "cad/cliente_automacao.hpp"
+#include "cad/protocolo.hpp"
+#include "cad_falso.hpp"
+
+namespace zidod {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Answers each line received with the next of its script: a line, silence
+// until the deadline, or a closed connection.
+struct tRoteiro {
+  std::vector<std::string> enviadas;
+  std::deque<std::optional<std::string>> respostas;
+  std::vector<std::chrono::milliseconds> prazos;
+};
+constexpr const char* kFechado = "<fechado>";
+
+class TCanalRoteiro : public TCanalLinhas {
+ public:
+  explicit TCanalRoteiro(tRoteiro& r) : r_(r) {}
+  void Enviar(const std::string& linha) override { r_.enviadas.push_back(linha); }
+  std::optional<std::string> ReceberLinha(std::chrono::milliseconds prazo) override {
+    r_.prazos.push_back(prazo);
+    if (r_.respostas.empty()) return std::nullopt;
+    std::optional<std::string> linha = r_.respostas.front();
+    r_.respostas.pop_front();
+    if (linha == kFechado) throw ErroAutomacao(tFalhaAutomacao::semComunicacao, "fechado");
+    return linha;
+  }
+
+ private:
+  tRoteiro& r_;
+};
+
+tFalhaAutomacao FalhaDe(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const ErroAutomacao& e) {
+    return e.Falha();
+  }
+  ADD_FAILURE() << "a chamada não falhou";
+  return tFalhaAutomacao::falhou;
+}
+
+TEST(ClienteAutomacao, ObjetosViajamComoHandles) {
+  tRoteiro r;
+  r.respostas = {R"({"id":1,"valor":{"objeto":5}})", R"({"id":2,"andamento":true})",
+                 R"({"id":2,"andamento":true})", R"({"id":2,"valor":[1.5,-2]})",
+                 R"({"id":3,"valor":null})"};
+  const auto aplicacao = AplicacaoRemota(std::make_unique<TCanalRoteiro>(r), 300ms);
+  const auto documento = ComoObjeto(aplicacao->Ler("ActiveDocument"));
+  EXPECT_EQ(ComoReais(documento->Chamar("Coordinates", {std::int32_t{0}, std::string("a")})),
+            (std::vector<double>{1.5, -2}));
+  documento->Atribuir("activelayer", documento);
+
+  ASSERT_EQ(r.enviadas.size(), 3u);
+  EXPECT_EQ(DecodificarPedido(r.enviadas[0]),
+            (tPedido{1, 0, tOperacao::chamar, "ActiveDocument", {}}));
+  EXPECT_EQ(DecodificarPedido(r.enviadas[1]),
+            (tPedido{2, 5, tOperacao::chamar, "Coordinates", {std::int32_t{0}, std::string("a")}}));
+  EXPECT_EQ(DecodificarPedido(r.enviadas[2]),
+            (tPedido{3, 5, tOperacao::atribuir, "activelayer", {tReferencia{5}}}));
+  // Each line, "still running" ones too, has the whole deadline.
+  for (const auto prazo : r.prazos) EXPECT_EQ(prazo, 300ms);
+}
+
+TEST(ClienteAutomacao, FalhasDoOutroLado) {
+  const struct {
+    std::optional<std::string> resposta;
+    tFalhaAutomacao falha;
+    bool rompe;
+  } casos[] = {
+      {std::nullopt, tFalhaAutomacao::semComunicacao, true},  // never answers
+      {"lixo", tFalhaAutomacao::semComunicacao, true},
+      {R"({"id":7,"valor":1})", tFalhaAutomacao::semComunicacao, true},  // another call's id
+      {kFechado, tFalhaAutomacao::semComunicacao, true},
+      {R"({"id":1,"erro":"protocolo","mensagem":"?"})", tFalhaAutomacao::semComunicacao, true},
+      {R"({"id":1,"erro":"ocupado"})", tFalhaAutomacao::ocupado, false},
+      {R"({"id":1,"erro":"membro"})", tFalhaAutomacao::membroDesconhecido, false},
+      {R"({"id":1,"erro":"falhou"})", tFalhaAutomacao::falhou, false},
+  };
+  for (const auto& c : casos) {
+    tRoteiro r;
+    r.respostas = {c.resposta, R"({"id":2,"valor":"ok"})"};
+    const auto aplicacao = AplicacaoRemota(std::make_unique<TCanalRoteiro>(r), 300ms);
+    EXPECT_EQ(FalhaDe([&] { aplicacao->Ler("caption"); }), c.falha) << c.resposta.value_or("-");
+    if (c.rompe) {
+      // Nothing more is sent over a connection that cannot be followed.
+      EXPECT_EQ(FalhaDe([&] { aplicacao->Ler("caption"); }), tFalhaAutomacao::semComunicacao);
+      EXPECT_EQ(r.enviadas.size(), 1u);
+    } else {
+      EXPECT_EQ(aplicacao->Ler("caption"), tValor(std::string("ok")));
+    }
+  }
+}
+
+TEST(ClienteAutomacao, ObjetoDeOutraOrigemNaoViaja) {
+  tRoteiro r;
+  const auto aplicacao = AplicacaoRemota(std::make_unique<TCanalRoteiro>(r), 300ms);
+  teste::TCadFalso local(std::make_shared<teste::TRelogioFalso>());
+  EXPECT_EQ(FalhaDe([&] { aplicacao->Atribuir("activelayer", local.aplicacao); }),
+            tFalhaAutomacao::falhou);
+  EXPECT_TRUE(r.enviadas.empty());
+}
+
+}  // namespace
+}  // namespace zidod

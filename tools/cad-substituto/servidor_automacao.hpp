@@ -1,0 +1,35 @@
+// The stand-in's end of the automation messages, one per connection: each
+// request line gets its reply line. A handle stands for the same object for
+// as long as the connection lasts.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cad/automacao.hpp"
+
+namespace zidod {
+
+class TServidorAutomacao {
+ public:
+  // While `ocupado` holds, every request is refused as busy.
+  TServidorAutomacao(std::shared_ptr<TObjetoAutomacao> aplicacao, std::function<bool()> ocupado);
+
+  std::string Responder(std::string_view linha);
+
+  // The line that tells the client its call `id` runs on.
+  static std::string Andamento(std::int64_t id);
+
+ private:
+  std::int64_t Handle(const std::shared_ptr<TObjetoAutomacao>& objeto);
+  std::function<bool()> ocupado_;
+  std::vector<std::shared_ptr<TObjetoAutomacao>> objetos_;  // by handle
+  std::map<const TObjetoAutomacao*, std::int64_t> handles_;
+};
+
+}  // namespace zidod

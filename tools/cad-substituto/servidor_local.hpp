@@ -1,0 +1,42 @@
+// The stand-in serving its automation objects on a local socket named after
+// its class name. A call that runs on (a selection) keeps the event loop
+// going and tells its client so every second; a request arriving meanwhile
+// is refused as busy, as a CAD in the middle of a command does.
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+#include <map>
+#include <memory>
+
+#include "cad_substituto.hpp"
+
+class QLocalSocket;
+
+namespace zidod {
+
+class TServidorLocal : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TServidorLocal(TCadSubstituto& cad, QObject* pai = nullptr);
+  ~TServidorLocal() override;
+
+  // Listens under `nome`. The socket a stand-in that ended abruptly left
+  // behind is taken over; one that a running program serves is not. Returns
+  // the reason when it cannot listen, empty when it does.
+  QString Escutar(const QString& nome);
+
+ private:
+  struct tConexao;
+  void NovaConexao();
+  void Ler(QLocalSocket* socket);
+
+  TCadSubstituto& cad_;
+  QLocalServer servidor_;
+  std::map<QLocalSocket*, std::shared_ptr<tConexao>> conexoes_;
+  bool emCurso_ = false;
+};
+
+}  // namespace zidod
