@@ -14,7 +14,10 @@ const QString kFiltro = QStringLiteral("Arquivo de Zidod Evuv (*.tpo)");
 void TDialogosQt::Mensagem(const std::string& titulo, const std::string& texto, tIcone icone) {
   QMessageBox caixa(janela_);
   caixa.setWindowTitle(QString::fromStdString(titulo));
-  caixa.setText(QString::fromStdString(texto));
+  // The program's texts break lines with CR LF or a lone CR.
+  QString linhas = QString::fromStdString(texto);
+  linhas.replace("\r\n", "\n").replace('\r', '\n');
+  caixa.setText(linhas);
   switch (icone) {
     case tIcone::erro: caixa.setIcon(QMessageBox::Critical); break;
     case tIcone::aviso: caixa.setIcon(QMessageBox::Warning); break;

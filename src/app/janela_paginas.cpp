@@ -83,7 +83,7 @@ QWidget* TForm1::CriarPlataforma() {
   auto* botoes = new QHBoxLayout;
   p.BitBtn1 = new QPushButton("Selecionar no CAD", p.pagina);
   p.BitBtn4 = new QPushButton("Entrada Manual", p.pagina);
-  p.BitBtn1->setEnabled(false);
+  connect(p.BitBtn1, &QPushButton::clicked, this, [this] { Executar([&] { estado_.BitBtn1Click(); }); });
   connect(p.BitBtn4, &QPushButton::clicked, this, [this] { Executar([&] { estado_.BitBtn4Click(); }); });
   botoes->addWidget(p.BitBtn1);
   botoes->addWidget(p.BitBtn4);
@@ -123,7 +123,7 @@ QWidget* TForm1::CriarPlataforma() {
   });
   coluna->addWidget(p.Memo1);
   p.dxButton2 = new QPushButton("Desenhar seção tipo no CAD", p.pagina);
-  p.dxButton2->setEnabled(false);
+  connect(p.dxButton2, &QPushButton::clicked, this, [this] { Executar([&] { estado_.dxButton2Click(); }); });
   coluna->addWidget(p.dxButton2);
   return p.pagina;
 }
@@ -208,7 +208,7 @@ QWidget* TForm1::CriarTaludes() {
   gradeManual->addWidget(inserir, 5, 0, 1, 4);
   painel->addWidget(manual);
   t.BitBtn2 = new QPushButton("Selecionar no CAD", t.Panel14);
-  t.BitBtn2->setEnabled(false);
+  connect(t.BitBtn2, &QPushButton::clicked, this, [this] { Executar([&] { estado_.BitBtn2Click(); }); });
   painel->addWidget(t.BitBtn2);
   coluna->addWidget(t.Panel14, 1);
 
@@ -355,7 +355,7 @@ QWidget* TForm1::CriarPavimento() {
   coluna->addWidget(v.sg3, 1);
   auto* botoes = new QHBoxLayout;
   v.BitBtn3 = new QPushButton("Selecionar no CAD", v.pagina);
-  v.BitBtn3->setEnabled(false);
+  connect(v.BitBtn3, &QPushButton::clicked, this, [this] { Executar([&] { estado_.BitBtn3Click(); }); });
   v.Button7 = new QPushButton("Apagar Camada", v.pagina);
   connect(v.Button7, &QPushButton::clicked, this, [this] { Executar([&] { estado_.Button7Click(); }); });
   botoes->addWidget(v.BitBtn3);

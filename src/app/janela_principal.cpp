@@ -28,6 +28,7 @@
 #include "janela_sobre.hpp"
 #include "platform/canvas_qt.hpp"
 #include "platform/janelas.hpp"
+#include "platform/transporte_local.hpp"
 
 namespace zidod {
 
@@ -73,6 +74,7 @@ TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QW
   estado_.Image = imagem_;
   estado_.itl = diagrama_;
   estado_.dialogos = std::make_shared<TDialogosQt>(this);
+  estado_.conectorCad = std::make_shared<TConectorSocketLocal>();
   estado_.caminhoMateriais = caminhoMateriais.empty() ? CaminhoTabelaMateriais() : caminhoMateriais;
   resize(808, 608);
   setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; } QTableView::item { padding: 0px; }"));
@@ -442,19 +444,22 @@ void TForm1::showEvent(QShowEvent* evento) {
   mp_->adjustSize();
   ah_->raise();
   mp_->raise();
-  // The first picture takes the size the window has once the window manager
-  // has maximised it: at the drawing area's first resize, or soon anyway.
-  auto primeiraFigura = std::make_shared<QMetaObject::Connection>();
-  const auto desenhar = [this, primeiraFigura] {
-    if (!*primeiraFigura) return;
-    disconnect(*primeiraFigura);
-    *primeiraFigura = {};
+  // A window manager maximises a starting window after showing it; the
+  // picture follows those first resizes, as part of showing the window.
+  // Later resizes take effect at the next redraw.
+  QTimer::singleShot(0, this, [this] {
     estado_.ImageLargura = areaImagem_->width();
     estado_.ImageAltura = areaImagem_->height();
     Executar([&] { estado_.FormShow(arquivoLinhaComando_); });
-  };
-  *primeiraFigura = connect(areaImagem_, &TAreaImagem::redimensionada, this, desenhar, Qt::QueuedConnection);
-  QTimer::singleShot(300, this, desenhar);
+    const auto seguir = connect(
+        areaImagem_, &TAreaImagem::redimensionada, this,
+        [this] {
+          imagem_->Redimensionar(areaImagem_->width(), areaImagem_->height());
+          Executar([&] { estado_.AtualizarDesenho(); });
+        },
+        Qt::QueuedConnection);
+    QTimer::singleShot(2000, this, [this, seguir] { disconnect(seguir); });
+  });
 }
 
 void TForm1::closeEvent(QCloseEvent* evento) {
