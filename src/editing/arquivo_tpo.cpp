@@ -82,8 +82,10 @@ void TEstadoEditor::GravarTpo() {
   Caption = std::string(kTituloPrograma) + " 3.0 ->> " + secao.nomeArquivo;
 }
 
-int TEstadoEditor::LerTpo(const std::string& caminho) {
-  const std::vector<tLinhaTpo> linhas = AnalisarTpo(LerArquivo(caminho));
+int TEstadoEditor::LerTpo(const std::string& caminho) { return LerTpo(LerArquivo(caminho), caminho); }
+
+int TEstadoEditor::LerTpo(std::string_view bytes, const std::string& caminho) {
+  const std::vector<tLinhaTpo> linhas = AnalisarTpo(bytes);
 
   // The lines are applied in order, with the handlers they trigger; should
   // one of those fail, everything goes back to how it was.

@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cad/acad_params.hpp"
@@ -158,6 +159,8 @@ class TEstadoEditor {
   // --- The ".tpo" file. LerTpo applies a file whole or not at all and
   // returns the version it declares.
   int LerTpo(const std::string& caminho);
+  // The same for a file's bytes, read from `caminho`.
+  int LerTpo(std::string_view bytes, const std::string& caminho);
   void GravarTpo();
   // The bytes GravarTpo writes, with the same effects on the editors.
   std::string GerarTpo();
