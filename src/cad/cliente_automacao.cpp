@@ -1,7 +1,5 @@
 #include "cad/cliente_automacao.hpp"
 
-#include "cad/protocolo.hpp"
-
 namespace zidod {
 
 namespace {
@@ -26,8 +24,10 @@ class TObjetoRemoto : public TObjetoAutomacao {
 
 class TClienteAutomacao : public std::enable_shared_from_this<TClienteAutomacao> {
  public:
-  TClienteAutomacao(std::unique_ptr<TCanalLinhas> canal, std::chrono::milliseconds prazo)
-      : canal_(std::move(canal)), prazo_(prazo) {}
+  TClienteAutomacao(std::unique_ptr<TCanalLinhas> canal,
+                    std::shared_ptr<const TCodificadorMensagens> codificador,
+                    std::chrono::milliseconds prazo)
+      : canal_(std::move(canal)), codificador_(std::move(codificador)), prazo_(prazo) {}
 
   tValor Executar(std::int64_t objeto, tOperacao operacao, std::string_view membro,
                   const std::vector<tValor>& argumentos) {
@@ -36,7 +36,7 @@ class TClienteAutomacao : public std::enable_shared_from_this<TClienteAutomacao>
     for (const tValor& a : argumentos) pedido.argumentos.push_back(ParaFio(a));
     std::string linha;
     try {
-      linha = CodificarPedido(pedido);
+      linha = codificador_->CodificarPedido(pedido);
     } catch (const ErroProtocolo& e) {
       throw ErroAutomacao(tFalhaAutomacao::falhou, e.what());
     }
@@ -66,7 +66,7 @@ class TClienteAutomacao : public std::enable_shared_from_this<TClienteAutomacao>
   tResposta Decodificar(const std::string& linha, std::int64_t id) {
     tResposta r;
     try {
-      r = DecodificarResposta(linha);
+      r = codificador_->DecodificarResposta(linha);
     } catch (const ErroProtocolo& e) {
       throw ErroAutomacao(tFalhaAutomacao::semComunicacao,
                           std::string("Resposta incompreensível do CAD: ") + e.what());
@@ -115,6 +115,7 @@ class TClienteAutomacao : public std::enable_shared_from_this<TClienteAutomacao>
   }
 
   std::unique_ptr<TCanalLinhas> canal_;
+  std::shared_ptr<const TCodificadorMensagens> codificador_;
   std::chrono::milliseconds prazo_;
   std::int64_t proximoId_ = 1;
   bool rompido_ = false;
@@ -131,9 +132,11 @@ void TObjetoRemoto::Atribuir(std::string_view membro, const tValor& valor) {
 
 }  // namespace
 
-std::shared_ptr<TObjetoAutomacao> AplicacaoRemota(std::unique_ptr<TCanalLinhas> canal,
-                                                  std::chrono::milliseconds prazoResposta) {
-  auto cliente = std::make_shared<TClienteAutomacao>(std::move(canal), prazoResposta);
+std::shared_ptr<TObjetoAutomacao> AplicacaoRemota(
+    std::unique_ptr<TCanalLinhas> canal, std::shared_ptr<const TCodificadorMensagens> codificador,
+    std::chrono::milliseconds prazoResposta) {
+  auto cliente = std::make_shared<TClienteAutomacao>(std::move(canal), std::move(codificador),
+                                                     prazoResposta);
   return std::make_shared<TObjetoRemoto>(std::move(cliente), 0);
 }
 

@@ -10,6 +10,7 @@
 
 #include "cad/automacao.hpp"
 #include "cad/filtro_mensagens.hpp"
+#include "cad/protocolo.hpp"
 
 namespace zidod {
 
@@ -26,12 +27,13 @@ class TCanalLinhas {
   virtual std::optional<std::string> ReceberLinha(std::chrono::milliseconds prazo) = 0;
 };
 
-// The application object (handle 0) of the CAD at the other end. A call is
-// answered within `prazoResposta` or fails: a CAD that takes longer must say
-// that the call runs on, each time within that time. After a failure of the
-// channel, or a reply that makes no sense, every further call fails at once.
+// The application object (handle 0) of the CAD at the other end, the
+// messages written by `codificador`. A call is answered within
+// `prazoResposta` or fails: a CAD that takes longer must say that the call
+// runs on, each time within that time. After a failure of the channel, or a
+// reply that makes no sense, every further call fails at once.
 std::shared_ptr<TObjetoAutomacao> AplicacaoRemota(
-    std::unique_ptr<TCanalLinhas> canal,
+    std::unique_ptr<TCanalLinhas> canal, std::shared_ptr<const TCodificadorMensagens> codificador,
     std::chrono::milliseconds prazoResposta = kLimiteNovasTentativas);
 
 }  // namespace zidod

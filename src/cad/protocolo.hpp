@@ -1,22 +1,14 @@
 // The automation calls as messages between the editor and a CAD program in
-// another process: one JSON object a line, UTF-8, each ended by "\n".
+// another process, one message a line. What a message carries is defined
+// here; how it is written as text is the business of a TCodificadorMensagens.
 //
-//   call      {"id":1,"obj":0,"op":"chamar","membro":"Add","args":["TEMP"]}
-//   write     {"id":2,"obj":4,"op":"atribuir","membro":"activelayer","args":[{"objeto":7}]}
-//   result    {"id":1,"valor":{"objeto":5}}
-//   failure   {"id":1,"erro":"ocupado","mensagem":"..."}
-//   waiting   {"id":1,"andamento":true}     (the call runs on; sent within each reply deadline)
-//
-// A value is null (nothing), a text, true or false, a number (floating), an
-// array of numbers (doubles from index 0), {"inteiro":n} or {"objeto":handle}.
+// A request calls or writes a member of an object, named by its handle.
 // Handle 0 is the application object; the CAD gives the others out in its
 // results, and a handle stands for the same object for as long as the
-// connection lasts. The failures are "ocupado" (busy: retry later),
-// "membro" (no member of that name), "falhou" and "protocolo" (a request the
-// CAD could not read).
-//
-// Encoding and decoding are pure functions over bytes; a line that is not a
-// message of its kind throws ErroProtocolo.
+// connection lasts. A reply carries the request's id and either the value, a
+// failure ("busy: retry later", no such member, the member failed, a request
+// the CAD could not read) or the word that the call runs on, which the CAD
+// sends within each reply deadline while the call lasts.
 #pragma once
 
 #include <cstddef>
@@ -36,6 +28,10 @@ class ErroProtocolo : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// Ids and handles stay where a double holds every integer exactly, so that
+// no reader of the messages can round one into another.
+inline constexpr std::int64_t kMaxIdMensagem = std::int64_t{1} << 53;
 
 struct tReferencia {
   std::int64_t handle = 0;
@@ -62,24 +58,33 @@ struct tResposta {
   std::int64_t id = 0;
   tTipo tipo = tTipo::valor;
   tValorFio valor;
-  // With tTipo::erro. tFalhaAutomacao::semComunicacao stands for "protocolo".
+  // With tTipo::erro. tFalhaAutomacao::semComunicacao stands for a request
+  // the CAD could not read.
   tFalhaAutomacao falha = tFalhaAutomacao::falhou;
   std::string mensagem;
   bool operator==(const tResposta&) const = default;
 };
 
-// Each gives one line, "\n" included. Throws ErroProtocolo for a value JSON
-// cannot hold (a floating value that is not finite).
-std::string CodificarPedido(const tPedido& pedido);
-std::string CodificarResposta(const tResposta& resposta);
+// The text form of the messages. Encoding and decoding are pure functions
+// over bytes, safe on any input: a line that is not a message of its kind
+// throws ErroProtocolo, and nothing else.
+class TCodificadorMensagens {
+ public:
+  virtual ~TCodificadorMensagens() = default;
 
-// Each takes one line, with or without its "\n".
-tPedido DecodificarPedido(std::string_view linha);
-tResposta DecodificarResposta(std::string_view linha);
+  // Each gives one line, "\n" included. Throws ErroProtocolo for a value the
+  // format cannot hold.
+  virtual std::string CodificarPedido(const tPedido& pedido) const = 0;
+  virtual std::string CodificarResposta(const tResposta& resposta) const = 0;
 
-// The id of a request that could not be decoded, when it can be read, so
-// that the refusal goes back under it.
-std::optional<std::int64_t> IdDoPedido(std::string_view linha);
+  // Each takes one line, with or without its "\n".
+  virtual tPedido DecodificarPedido(std::string_view linha) const = 0;
+  virtual tResposta DecodificarResposta(std::string_view linha) const = 0;
+
+  // The id of a request that could not be decoded, when it can be read, so
+  // that the refusal goes back under it.
+  virtual std::optional<std::int64_t> IdDoPedido(std::string_view linha) const = 0;
+};
 
 // Cuts a byte stream into lines. A line longer than the limit is a stream
 // that cannot be followed any more.

@@ -4,7 +4,7 @@
 #include <QLocalSocket>
 
 #include "cad/cliente_automacao.hpp"
-#include "cad/protocolo.hpp"
+#include "platform/protocolo_json.hpp"
 
 namespace zidod {
 
@@ -73,7 +73,8 @@ std::shared_ptr<TObjetoAutomacao> TConectorSocketLocal::ObterObjetoAtivo(
   auto socket = std::make_unique<QLocalSocket>();
   socket->connectToServer(QString::fromStdString(prefixo_ + nomeClasse));
   if (!socket->waitForConnected(kPrazoConexaoMs)) return nullptr;
-  return AplicacaoRemota(std::make_unique<TCanalSocketLocal>(std::move(socket)), prazoResposta_);
+  return AplicacaoRemota(std::make_unique<TCanalSocketLocal>(std::move(socket)),
+                         std::make_shared<const TCodificadorJson>(), prazoResposta_);
 }
 
 }  // namespace zidod

@@ -1,6 +1,6 @@
 // Attaching to a CAD program by class name over local sockets: a running CAD
 // listens on the local socket named after its class name, and the automation
-// messages go over it one line each.
+// messages go over it as JSON, one line each.
 #pragma once
 
 #include <chrono>

@@ -3,12 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "cad/json_simples.hpp"
 
 namespace zidod::teste {
 
@@ -38,21 +39,23 @@ inline tLeituraEzdxf LerComEzdxf(const std::string& caminho) {
   std::size_t n = 0;
   while ((n = fread(bloco, 1, sizeof bloco, processo)) > 0) r.saida.append(bloco, n);
   if (pclose(processo) != 0) return r;
-  try {
-    const tJson j = AnalisarJson(r.saida);
-    r.versao = j.Membro("versao")->texto;
-    for (const tJson& e : j.Membro("erros")->lista) r.erros.push_back(e.texto);
-    r.correcoes = static_cast<int>(j.Membro("correcoes")->numero);
-    for (const tJson& c : j.Membro("camadas")->lista) r.camadas.push_back(c.texto);
-    for (const tJson& p : j.Membro("poligonais")->lista) {
-      tPoligonalEzdxf q{p.Membro("camada")->texto, p.Membro("fechada")->logico, {}};
-      for (const tJson& v : p.Membro("pontos")->lista)
-        q.pontos.emplace_back(v.lista[0].numero, v.lista[1].numero);
-      r.poligonais.push_back(std::move(q));
-    }
-    r.lida = true;
-  } catch (const std::exception&) {
+  QJsonParseError erro{};
+  const QJsonObject j =
+      QJsonDocument::fromJson(QByteArray::fromStdString(r.saida), &erro).object();
+  if (erro.error != QJsonParseError::NoError) return r;
+  const auto texto = [](const QJsonValue& v) { return v.toString().toStdString(); };
+  r.versao = texto(j["versao"]);
+  for (const QJsonValue& e : j["erros"].toArray()) r.erros.push_back(texto(e));
+  r.correcoes = j["correcoes"].toInt();
+  for (const QJsonValue& c : j["camadas"].toArray()) r.camadas.push_back(texto(c));
+  for (const QJsonValue& p : j["poligonais"].toArray()) {
+    const QJsonObject o = p.toObject();
+    tPoligonalEzdxf q{texto(o["camada"]), o["fechada"].toBool(), {}};
+    for (const QJsonValue& v : o["pontos"].toArray())
+      q.pontos.emplace_back(v[0].toDouble(), v[1].toDouble());
+    r.poligonais.push_back(std::move(q));
   }
+  r.lida = true;
   return r;
 }
 

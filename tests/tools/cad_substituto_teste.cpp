@@ -8,12 +8,12 @@
 
 #include "cad/cliente_automacao.hpp"
 #include "cad/desenho_cad.hpp"
-#include "cad/protocolo.hpp"
 #include "cad/selecao.hpp"
 #include "cad_ezdxf.hpp"
 #include "cad_substituto.hpp"
 #include "document/arquivo.hpp"
 #include "dxf.hpp"
+#include "platform/protocolo_json.hpp"
 #include "servidor_automacao.hpp"
 
 namespace zidod {
@@ -21,6 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using tObjeto = std::shared_ptr<TObjetoAutomacao>;
+
+const auto kJson = std::make_shared<const TCodificadorJson>();
 
 fs::path Temporario(const std::string& nome) {
   return fs::temp_directory_path() /
@@ -207,11 +209,11 @@ class TCanalDireto : public TCanalLinhas {
 TEST(ServidorSubstituto, RespostasAosPedidos) {
   TCadSubstituto cad(true);
   bool ocupado = false;
-  TServidorAutomacao servidor(cad.Aplicacao(), [&] { return ocupado; });
+  TServidorAutomacao servidor(cad.Aplicacao(), [&] { return ocupado; }, kJson);
   const auto pedir = [&](std::int64_t id, std::int64_t obj, const char* membro,
                          std::vector<tValorFio> args = {}) {
-    return DecodificarResposta(
-        servidor.Responder(CodificarPedido({id, obj, tOperacao::chamar, membro, args})));
+    return kJson->DecodificarResposta(
+        servidor.Responder(kJson->CodificarPedido({id, obj, tOperacao::chamar, membro, args})));
   };
   const tResposta doc1 = pedir(1, 0, "ActiveDocument");
   const tResposta doc2 = pedir(2, 0, "activedocument");
@@ -222,15 +224,28 @@ TEST(ServidorSubstituto, RespostasAosPedidos) {
   EXPECT_EQ(pedir(5, 0, "Inexistente").falha, tFalhaAutomacao::membroDesconhecido);
   EXPECT_EQ(pedir(6, 1, "layers", {tReferencia{42}}).falha, tFalhaAutomacao::falhou);
 
-  const tResposta lixo = DecodificarResposta(servidor.Responder("{\"id\":8,\"obj\":0}"));
+  const tResposta lixo =
+      kJson->DecodificarResposta(servidor.Responder("{\"id\":8,\"obj\":0}"));
   EXPECT_EQ(lixo.id, 8);
   EXPECT_EQ(lixo.falha, tFalhaAutomacao::semComunicacao);
-  EXPECT_EQ(DecodificarResposta(servidor.Responder("\xff\xfe")).id, 0);
+  EXPECT_EQ(kJson->DecodificarResposta(servidor.Responder("\xff\xfe")).id, 0);
+
+  // A value that cannot travel back fails its call; the reply still goes.
+  Objeto(cad.Aplicacao(), "ActiveDocument")->Atribuir("activelayer", std::string("\xff"));
+  const tResposta camada = pedir(9, 1, "activelayer");
+  const tResposta nome = pedir(10, std::get<tReferencia>(camada.valor).handle, "name");
+  EXPECT_EQ(nome.tipo, tResposta::tTipo::erro);
+  EXPECT_EQ(nome.falha, tFalhaAutomacao::falhou);
 
   ocupado = true;
-  const tResposta recusa = pedir(9, 0, "caption");
+  const tResposta recusa = pedir(11, 0, "caption");
   EXPECT_EQ(recusa.tipo, tResposta::tTipo::erro);
   EXPECT_EQ(recusa.falha, tFalhaAutomacao::ocupado);
+  // The refusal of a request that arrives while another runs on.
+  const tResposta outra = kJson->DecodificarResposta(
+      servidor.Recusar(kJson->CodificarPedido({12, 0, tOperacao::chamar, "caption", {}})));
+  EXPECT_EQ(outra.id, 12);
+  EXPECT_EQ(outra.falha, tFalhaAutomacao::ocupado);
 }
 
 // The commands through the messages give the drawing they give in process.
@@ -254,8 +269,9 @@ TEST(ServidorSubstituto, ComandosPelasMensagens) {
   ASSERT_EQ(DesenharNoCad(secao, acadLocal, conectorLocal), std::nullopt);
 
   TCadSubstituto remoto;
-  TServidorAutomacao servidor(remoto.Aplicacao(), {});
-  TConectorEmProcesso conectorRemoto(AplicacaoRemota(std::make_unique<TCanalDireto>(servidor)));
+  TServidorAutomacao servidor(remoto.Aplicacao(), {}, kJson);
+  TConectorEmProcesso conectorRemoto(
+      AplicacaoRemota(std::make_unique<TCanalDireto>(servidor), kJson));
   tAcadParams acad;
   ASSERT_EQ(DesenharNoCad(secao, acad, conectorRemoto), std::nullopt);
   EXPECT_EQ(remoto.Desenho(), local.Desenho());

@@ -1,26 +1,32 @@
 #include "servidor_automacao.hpp"
 
-#include "cad/protocolo.hpp"
-
 namespace zidod {
 
 namespace {
 
-std::string Erro(std::int64_t id, tFalhaAutomacao falha, const std::string& mensagem) {
+constexpr const char* kOcupado = "O CAD está ocupado com um comando.";
+
+}  // namespace
+
+TServidorAutomacao::TServidorAutomacao(std::shared_ptr<TObjetoAutomacao> aplicacao,
+                                       std::function<bool()> ocupado,
+                                       std::shared_ptr<const TCodificadorMensagens> codificador)
+    : ocupado_(std::move(ocupado)), codificador_(std::move(codificador)) {
+  Handle(aplicacao);
+}
+
+std::string TServidorAutomacao::Erro(std::int64_t id, tFalhaAutomacao falha,
+                                     const std::string& mensagem) const {
   tResposta r;
   r.id = id;
   r.tipo = tResposta::tTipo::erro;
   r.falha = falha;
   r.mensagem = mensagem;
-  return CodificarResposta(r);
+  return codificador_->CodificarResposta(r);
 }
 
-}  // namespace
-
-TServidorAutomacao::TServidorAutomacao(std::shared_ptr<TObjetoAutomacao> aplicacao,
-                                       std::function<bool()> ocupado)
-    : ocupado_(std::move(ocupado)) {
-  Handle(aplicacao);
+std::string TServidorAutomacao::Recusar(std::string_view linha) const {
+  return Erro(codificador_->IdDoPedido(linha).value_or(0), tFalhaAutomacao::ocupado, kOcupado);
 }
 
 std::int64_t TServidorAutomacao::Handle(const std::shared_ptr<TObjetoAutomacao>& objeto) {
@@ -29,22 +35,22 @@ std::int64_t TServidorAutomacao::Handle(const std::shared_ptr<TObjetoAutomacao>&
   return i->second;
 }
 
-std::string TServidorAutomacao::Andamento(std::int64_t id) {
+std::string TServidorAutomacao::Andamento(std::int64_t id) const {
   tResposta r;
   r.id = id;
   r.tipo = tResposta::tTipo::andamento;
-  return CodificarResposta(r);
+  return codificador_->CodificarResposta(r);
 }
 
 std::string TServidorAutomacao::Responder(std::string_view linha) {
   tPedido pedido;
   try {
-    pedido = DecodificarPedido(linha);
+    pedido = codificador_->DecodificarPedido(linha);
   } catch (const ErroProtocolo& e) {
-    return Erro(IdDoPedido(linha).value_or(0), tFalhaAutomacao::semComunicacao, e.what());
+    return Erro(codificador_->IdDoPedido(linha).value_or(0), tFalhaAutomacao::semComunicacao,
+                e.what());
   }
-  if (ocupado_ && ocupado_())
-    return Erro(pedido.id, tFalhaAutomacao::ocupado, "O CAD está ocupado com um comando.");
+  if (ocupado_ && ocupado_()) return Erro(pedido.id, tFalhaAutomacao::ocupado, kOcupado);
 
   try {
     if (pedido.objeto < 0 || static_cast<std::size_t>(pedido.objeto) >= objetos_.size())
@@ -87,7 +93,7 @@ std::string TServidorAutomacao::Responder(std::string_view linha) {
             },
             valor);
     }
-    return CodificarResposta(r);
+    return codificador_->CodificarResposta(r);
   } catch (const ErroAutomacao& e) {
     return Erro(pedido.id, e.Falha(), e.what());
   } catch (const std::exception& e) {

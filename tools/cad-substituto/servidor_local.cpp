@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "cad/protocolo.hpp"
+#include "platform/protocolo_json.hpp"
 #include "servidor_automacao.hpp"
 
 namespace zidod {
@@ -18,15 +18,6 @@ void Escrever(QLocalSocket& socket, const std::string& linha) {
   socket.flush();
 }
 
-std::string RecusaOcupado(const std::string& linha) {
-  tResposta r;
-  r.id = IdDoPedido(linha).value_or(0);
-  r.tipo = tResposta::tTipo::erro;
-  r.falha = tFalhaAutomacao::ocupado;
-  r.mensagem = "O CAD está ocupado com um comando.";
-  return CodificarResposta(r);
-}
-
 }  // namespace
 
 struct TServidorLocal::tConexao {
@@ -34,7 +25,8 @@ struct TServidorLocal::tConexao {
   TDivisorLinhas divisor;
 };
 
-TServidorLocal::TServidorLocal(TCadSubstituto& cad, QObject* pai) : QObject(pai), cad_(cad) {
+TServidorLocal::TServidorLocal(TCadSubstituto& cad, QObject* pai)
+    : QObject(pai), cad_(cad), codificador_(std::make_shared<const TCodificadorJson>()) {
   servidor_.setSocketOptions(QLocalServer::UserAccessOption);
   connect(&servidor_, &QLocalServer::newConnection, this, &TServidorLocal::NovaConexao);
 }
@@ -55,8 +47,8 @@ QString TServidorLocal::Escutar(const QString& nome) {
 
 void TServidorLocal::NovaConexao() {
   while (QLocalSocket* socket = servidor_.nextPendingConnection()) {
-    conexoes_[socket] = std::make_shared<tConexao>(
-        tConexao{TServidorAutomacao(cad_.Aplicacao(), [this] { return cad_.Ocupado(); }), {}});
+    TServidorAutomacao servidor(cad_.Aplicacao(), [this] { return cad_.Ocupado(); }, codificador_);
+    conexoes_[socket] = std::make_shared<tConexao>(tConexao{std::move(servidor), {}});
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Ler(socket); });
     connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
       conexoes_.erase(socket);
@@ -74,14 +66,15 @@ void TServidorLocal::Ler(QLocalSocket* socket) {
   conexao->divisor.Acrescentar(socket->readAll().toStdString());
   while (const std::optional<std::string> linha = conexao->divisor.ProximaLinha()) {
     if (emCurso_) {
-      Escrever(*socket, RecusaOcupado(*linha));
+      Escrever(*socket, conexao->servidor.Recusar(*linha));
       continue;
     }
     QTimer andamento;
     andamento.setInterval(kIntervaloAndamentoMs);
-    const std::int64_t id = IdDoPedido(*linha).value_or(0);
-    connect(&andamento, &QTimer::timeout, this, [guarda, id] {
-      if (guarda) Escrever(*guarda, TServidorAutomacao::Andamento(id));
+    const std::string linhaAndamento =
+        conexao->servidor.Andamento(codificador_->IdDoPedido(*linha).value_or(0));
+    connect(&andamento, &QTimer::timeout, this, [guarda, linhaAndamento] {
+      if (guarda) Escrever(*guarda, linhaAndamento);
     });
     andamento.start();
     emCurso_ = true;

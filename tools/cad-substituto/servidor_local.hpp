@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+#include "cad/protocolo.hpp"
 #include "cad_substituto.hpp"
 
 class QLocalSocket;
@@ -34,6 +35,7 @@ class TServidorLocal : public QObject {
   void Ler(QLocalSocket* socket);
 
   TCadSubstituto& cad_;
+  std::shared_ptr<const TCodificadorMensagens> codificador_;
   QLocalServer servidor_;
   std::map<QLocalSocket*, std::shared_ptr<tConexao>> conexoes_;
   bool emCurso_ = false;

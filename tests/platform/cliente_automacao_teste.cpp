@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
 
 #include "cad/cliente_automacao.hpp"
-#include "cad/protocolo.hpp"
 #include "cad_falso.hpp"
+#include "platform/protocolo_json.hpp"
 
 namespace zidod {
 namespace {
@@ -19,6 +20,7 @@ struct tRoteiro {
   std::vector<std::chrono::milliseconds> prazos;
 };
 constexpr const char* kFechado = "<fechado>";
+const auto kJson = std::make_shared<const TCodificadorJson>();
 
 class TCanalRoteiro : public TCanalLinhas {
  public:
@@ -52,18 +54,18 @@ TEST(ClienteAutomacao, ObjetosViajamComoHandles) {
   r.respostas = {R"({"id":1,"valor":{"objeto":5}})", R"({"id":2,"andamento":true})",
                  R"({"id":2,"andamento":true})", R"({"id":2,"valor":[1.5,-2]})",
                  R"({"id":3,"valor":null})"};
-  const auto aplicacao = AplicacaoRemota(std::make_unique<TCanalRoteiro>(r), 300ms);
+  const auto aplicacao = AplicacaoRemota(std::make_unique<TCanalRoteiro>(r), kJson, 300ms);
   const auto documento = ComoObjeto(aplicacao->Ler("ActiveDocument"));
   EXPECT_EQ(ComoReais(documento->Chamar("Coordinates", {std::int32_t{0}, std::string("a")})),
             (std::vector<double>{1.5, -2}));
   documento->Atribuir("activelayer", documento);
 
   ASSERT_EQ(r.enviadas.size(), 3u);
-  EXPECT_EQ(DecodificarPedido(r.enviadas[0]),
+  EXPECT_EQ(kJson->DecodificarPedido(r.enviadas[0]),
             (tPedido{1, 0, tOperacao::chamar, "ActiveDocument", {}}));
-  EXPECT_EQ(DecodificarPedido(r.enviadas[1]),
+  EXPECT_EQ(kJson->DecodificarPedido(r.enviadas[1]),
             (tPedido{2, 5, tOperacao::chamar, "Coordinates", {std::int32_t{0}, std::string("a")}}));
-  EXPECT_EQ(DecodificarPedido(r.enviadas[2]),
+  EXPECT_EQ(kJson->DecodificarPedido(r.enviadas[2]),
             (tPedido{3, 5, tOperacao::atribuir, "activelayer", {tReferencia{5}}}));
   // Each line, "still running" ones too, has the whole deadline.
   for (const auto prazo : r.prazos) EXPECT_EQ(prazo, 300ms);
@@ -87,7 +89,7 @@ TEST(ClienteAutomacao, FalhasDoOutroLado) {
   for (const auto& c : casos) {
     tRoteiro r;
     r.respostas = {c.resposta, R"({"id":2,"valor":"ok"})"};
-    const auto aplicacao = AplicacaoRemota(std::make_unique<TCanalRoteiro>(r), 300ms);
+    const auto aplicacao = AplicacaoRemota(std::make_unique<TCanalRoteiro>(r), kJson, 300ms);
     EXPECT_EQ(FalhaDe([&] { aplicacao->Ler("caption"); }), c.falha) << c.resposta.value_or("-");
     if (c.rompe) {
       // Nothing more is sent over a connection that cannot be followed.
@@ -99,13 +101,20 @@ TEST(ClienteAutomacao, FalhasDoOutroLado) {
   }
 }
 
-TEST(ClienteAutomacao, ObjetoDeOutraOrigemNaoViaja) {
-  tRoteiro r;
-  const auto aplicacao = AplicacaoRemota(std::make_unique<TCanalRoteiro>(r), 300ms);
+// A value that cannot travel fails its call alone: nothing is sent, and the
+// connection goes on.
+TEST(ClienteAutomacao, ValorQueNaoViajaFalhaSoAChamada) {
   teste::TCadFalso local(std::make_shared<teste::TRelogioFalso>());
-  EXPECT_EQ(FalhaDe([&] { aplicacao->Atribuir("activelayer", local.aplicacao); }),
-            tFalhaAutomacao::falhou);
-  EXPECT_TRUE(r.enviadas.empty());
+  const tValor valores[] = {local.aplicacao, std::nan(""), std::string("\xff")};
+  for (const tValor& v : valores) {
+    tRoteiro r;
+    r.respostas = {R"({"id":2,"valor":null})"};  // id 1 went to the failed call
+    const auto aplicacao = AplicacaoRemota(std::make_unique<TCanalRoteiro>(r), kJson, 300ms);
+    EXPECT_EQ(FalhaDe([&] { aplicacao->Atribuir("activelayer", v); }), tFalhaAutomacao::falhou)
+        << NomeDoTipo(v);
+    EXPECT_TRUE(r.enviadas.empty());
+    EXPECT_EQ(aplicacao->Ler("caption"), tValor());
+  }
 }
 
 }  // namespace
