@@ -3,6 +3,8 @@
 
 #include <QGuiApplication>
 
+#include "document/numeros.hpp"
+#include "geometry/montagem.hpp"
 #include "platform/canvas_qt.hpp"
 #include "secao_maxima.hpp"
 
@@ -49,6 +51,31 @@ void BM_MostrarInformacoesSemAcerto(benchmark::State& state) {
   for (auto _ : state) editor.MostrarInformacoes(0, 1000);
 }
 BENCHMARK(BM_MostrarInformacoesSemAcerto)->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+// What a user feels on every edit of the largest document: one cell typed,
+// then capture, assembly and refresh.
+void BM_EdicaoDeCelula(benchmark::State& state) {
+  TEstadoEditor editor = EditorMaximo(1920, 1080);
+  editor.pterraShow();
+  long double x = editor.secao.segs[segPlataforma].x[50];
+  for (auto _ : state) {
+    x += 0.001L;
+    editor.sg1.Cells(1, 51) = FloatParaTextoFixo(x, 3, 10);
+    editor.sg1AfterEdit();
+  }
+}
+BENCHMARK(BM_EdicaoDeCelula)->Unit(benchmark::kMicrosecond);
+
+// The part of an edit that is not drawing.
+void BM_CapturarEMontar(benchmark::State& state) {
+  TEstadoEditor editor = EditorMaximo(1920, 1080);
+  editor.pterraShow();
+  for (auto _ : state) {
+    editor.CapturarEditores();
+    MontarSecao(editor.secao, true);
+  }
+}
+BENCHMARK(BM_CapturarEMontar)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zidod

@@ -15,6 +15,7 @@ void TAreaImagem::paintEvent(QPaintEvent*) {
   QPainter pintor(this);
   pintor.fillRect(rect(), palette().window());
   pintor.drawImage(0, 0, canvas_->Imagem());
+  emit pintada();
 }
 
 void TAreaImagem::mouseMoveEvent(QMouseEvent* evento) {

@@ -19,6 +19,7 @@ class TAreaImagem : public QWidget {
   void botaoSolto(int x, int y);
   void clicada();
   void redimensionada(int largura, int altura);
+  void pintada();
 
  protected:
   void paintEvent(QPaintEvent* evento) override;

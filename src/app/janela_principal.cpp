@@ -102,6 +102,9 @@ TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QW
 TForm1::~TForm1() {
   qApp->removeEventFilter(this);
   disconnect(qApp, nullptr, this, nullptr);
+  for (QWidget* w : findChildren<QWidget*>()) w->blockSignals(true);
+  delete frmEntManual_;
+  delete form5_;
   delete takeCentralWidget();
 }
 
@@ -451,6 +454,14 @@ void TForm1::showEvent(QShowEvent* evento) {
     estado_.ImageLargura = areaImagem_->width();
     estado_.ImageAltura = areaImagem_->height();
     Executar([&] { estado_.FormShow(arquivoLinhaComando_); });
+    if (aoPrimeiraFigura_) {
+      auto aviso = std::make_shared<QMetaObject::Connection>();
+      *aviso = connect(areaImagem_, &TAreaImagem::pintada, this, [this, aviso] {
+        disconnect(*aviso);
+        aoPrimeiraFigura_();
+      });
+      areaImagem_->update();
+    }
     const auto seguir = connect(
         areaImagem_, &TAreaImagem::redimensionada, this,
         [this] {

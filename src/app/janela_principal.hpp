@@ -51,6 +51,8 @@ class TForm1 : public QMainWindow {
   void Executar(const std::function<void()>& acao);
   // The general error report: by default a modal box with the failure's message.
   void SetRelatorioErro(std::function<void(const QString&)> relatorio);
+  // Called once, when the first picture of the section has been painted.
+  void SetAoPrimeiraFigura(std::function<void()> acao) { aoPrimeiraFigura_ = std::move(acao); }
   // Shows the whole state in the widgets.
   void Mostrar();
 
@@ -85,6 +87,7 @@ class TForm1 : public QMainWindow {
 
   TEstadoEditor estado_;
   std::function<void(const QString&)> relatorioErro_;
+  std::function<void()> aoPrimeiraFigura_;
   std::string arquivoLinhaComando_;
   bool mostrada_ = false;
   std::shared_ptr<TCanvasImagem> imagem_;

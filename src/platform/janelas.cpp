@@ -67,9 +67,12 @@ bool ForcarPrimeiroPlano(QWidget* janela) {
 }
 
 bool TrazerJanelaDaClasse(const std::string& classe) {
-  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  if (!x11) return false;
-  xcb_connection_t* c = x11->connection();
+  // Only the xcb platform has a connection; offscreen may offer the
+  // interface without one.
+  if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb")) return false;
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+  if (!c) return false;
   const xcb_screen_t* tela = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
   const xcb_window_t janela = Procurar(c, tela->root, classe);
   if (janela == XCB_WINDOW_NONE) return false;
