@@ -107,7 +107,9 @@ class tLeitor {
     bool usada = false;
     const char primeiro = linha.empty() ? '\0' : linha[0];
 
-    if (Colunas(linha, 3, 19) == "Ridiz Aroz Versao") {
+    // Only the version line: a description or a layer material may begin
+    // with the same words and must come back as it was written.
+    if (primeiro == '!' && Colunas(linha, 3, 19) == "Ridiz Aroz Versao") {
       r.versao = versao_ = StrParaInt(Texto(linha, 21, 21));
       versaoLida_ = true;
       usada = true;

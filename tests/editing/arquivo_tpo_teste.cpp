@@ -215,6 +215,17 @@ TEST_F(ArquivoTpoTeste, CaracteresDoWindows1252VoltamIguais) {
   EXPECT_NE(neve.GerarTpo().find("& ?\r\n"), std::string::npos);
 }
 
+TEST_F(ArquivoTpoTeste, TextoQueComecaComoAVersaoVoltaComoEra) {
+  TEstadoEditor e;
+  e.Memo1 = {"Ridiz Aroz Versao x"};
+  TSegs& camada = e.secao.segs[SlotCamada(1)];
+  camada.nPontos = 1;
+  camada.material = "Ridiz Aroz Versao 9";
+  const TEstadoEditor lido = IdaEVolta(e);
+  EXPECT_EQ(lido.Memo1, e.Memo1);
+  EXPECT_EQ(lido.secao.segs[SlotCamada(1)].material, "Ridiz Aroz Versao 9");
+}
+
 TEST_F(ArquivoTpoTeste, PrefixosEMaterialNaoPerdemCaracteres) {
   TEstadoEditor e;
   e.secao.segs[segAterroEsq].prefixo = "ABCDEFGHIJKLMNO";

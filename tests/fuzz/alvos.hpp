@@ -10,4 +10,11 @@ namespace zidod {
 // and written back.
 void ExercitarLeitorTpo(std::string_view bytes);
 
+// A DXF drawing read by the CAD stand-in, and written back when it was read.
+void ExercitarLeitorDxf(std::string_view bytes);
+
+// One line of the automation messages decoded as a request and as a reply;
+// what decodes is encoded again and must decode to the same.
+void ExercitarProtocolo(std::string_view linha);
+
 }  // namespace zidod

@@ -24,6 +24,8 @@ void Reproduzir(const std::string& pasta, void (*alvo)(std::string_view)) {
 }
 
 TEST(Fuzz, CorpusDoLeitorTpo) { Reproduzir("tpo", ExercitarLeitorTpo); }
+TEST(Fuzz, CorpusDoLeitorDxf) { Reproduzir("dxf", ExercitarLeitorDxf); }
+TEST(Fuzz, CorpusDoProtocolo) { Reproduzir("protocolo", ExercitarProtocolo); }
 
 }  // namespace
 }  // namespace zidod

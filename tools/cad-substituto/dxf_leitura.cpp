@@ -104,8 +104,14 @@ TDesenho LerDxf(std::string_view bytes) {
   std::istringstream fluxo{std::string(bytes)};
   TLeitorDxf leitor;
   DL_Dxf dxf;
-  if (!ComecaComSecao(bytes) || !dxf.in(fluxo, &leitor))
-    throw ErroDxf("O arquivo não é um desenho DXF.");
+  bool lido = false;
+  try {
+    lido = ComecaComSecao(bytes) && dxf.in(fluxo, &leitor);
+  } catch (const std::exception&) {
+    // dxflib meets some malformed groups with an exception of the library.
+    lido = false;
+  }
+  if (!lido) throw ErroDxf("O arquivo não é um desenho DXF.");
   return leitor.Desenho();
 }
 
