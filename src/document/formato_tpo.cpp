@@ -14,8 +14,9 @@ std::string Campo(std::string_view texto, int largura, int decimais = 0) {
   return FormatarCampo(texto, largura, tAlinhamento::esquerda, decimais);
 }
 
+// A number's field: its general representation with fixed decimals.
 std::string Campo(long double valor, int largura, int decimais) {
-  return Campo(FloatParaTexto(valor), largura, decimais);
+  return Campo(FloatParaTextoFixoDoGeral(valor, decimais), largura);
 }
 
 std::string Campo(std::int32_t valor, int largura) { return Campo(std::to_string(valor), largura); }

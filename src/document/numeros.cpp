@@ -42,9 +42,49 @@ std::optional<std::string> NormalizarFloat(std::string_view texto) {
   return saida;
 }
 
+// Few enough digits make an integer that long double holds exactly, and a
+// power of ten it holds exactly too: one multiplication or division then
+// rounds once, to the nearest value, as a full conversion does.
+std::optional<long double> FloatRapido(const std::string& normal) {
+  std::size_t i = 0;
+  const bool negativo = normal[0] == '-';
+  if (negativo) ++i;
+  std::uint64_t inteiro = 0;
+  int digitos = 0;
+  int escala = 0;
+  bool depoisDoPonto = false;
+  for (; i < normal.size() && normal[i] != 'e'; ++i) {
+    if (normal[i] == '.') {
+      depoisDoPonto = true;
+      continue;
+    }
+    if (inteiro == 0 && normal[i] == '0') {
+      if (depoisDoPonto) --escala;
+      continue;
+    }
+    if (++digitos > 18) return std::nullopt;
+    inteiro = inteiro * 10 + static_cast<std::uint64_t>(normal[i] - '0');
+    if (depoisDoPonto) --escala;
+  }
+  if (i < normal.size()) {
+    int expoente = 0;
+    const auto r = std::from_chars(normal.data() + i + 1 + (normal[i + 1] == '+' ? 1 : 0),
+                                   normal.data() + normal.size(), expoente);
+    if (r.ec != std::errc()) return std::nullopt;
+    escala += expoente;
+  }
+  if (escala < -27 || escala > 27) return std::nullopt;
+  long double potencia = 1;
+  for (int k = 0; k < (escala < 0 ? -escala : escala); ++k) potencia *= 10;
+  long double valor = static_cast<long double>(inteiro);
+  valor = escala < 0 ? valor / potencia : valor * potencia;
+  return negativo ? -valor : valor;
+}
+
 std::optional<long double> TentarFloat(std::string_view texto) {
   const auto normal = NormalizarFloat(texto);
   if (!normal) return std::nullopt;
+  if (const auto rapido = FloatRapido(*normal)) return rapido;
   long double valor = 0;
   const char* fim = normal->data() + normal->size();
   const auto [p, erro] = std::from_chars(normal->data(), fim, valor);
@@ -141,6 +181,46 @@ std::string FloatParaTextoFixo(long double valor, int decimais, int precisao) {
   // A negative value that rounds to zero is shown without its sign.
   if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
   return s;
+}
+
+std::string FloatParaTextoFixoDoGeral(long double valor, int decimais) {
+  const auto lento = [&] { return FloatParaTextoFixo(StrParaFloatTolerante(FloatParaTexto(valor)), decimais, 15); };
+  const tDecimal d = Decompor(valor, 15);
+  if (d.digitos.empty()) return FloatParaTextoFixo(0, decimais, 15);
+  if (d.expoente >= 15) return lento();
+  // The digits kept: those down to 10^-k, with k limited by the precision.
+  const int k = std::max(0, std::min(decimais, 14 - d.expoente));
+  const int ultimo = d.expoente + k;  // index of the digit at 10^-k
+  const int n = static_cast<int>(d.digitos.size());
+  // The kept part as an integer count of 10^-k units, in decimal digits.
+  std::string unidades;
+  for (int i = 0; i <= ultimo; ++i) unidades += i < n ? d.digitos[static_cast<std::size_t>(i)] : '0';
+  const int primeiroResto = ultimo + 1;
+  if (primeiroResto < n) {
+    // Below the first kept place the digits start at index max(0, primeiroResto).
+    const int r0 = primeiroResto >= 0 ? d.digitos[static_cast<std::size_t>(primeiroResto)] - '0' : 0;
+    const bool maisDepois = primeiroResto + 1 < n;  // trailing zeros are stripped
+    if (primeiroResto < 0) {
+      // Every digit lies below the half unit: rounds to zero.
+    } else if (r0 == 5 && !maisDepois) {
+      return lento();  // an exact tie in decimal: the binary value decides
+    } else if (r0 >= 5) {
+      int i = static_cast<int>(unidades.size()) - 1;
+      while (i >= 0 && unidades[static_cast<std::size_t>(i)] == '9') unidades[static_cast<std::size_t>(i--)] = '0';
+      if (i >= 0)
+        ++unidades[static_cast<std::size_t>(i)];
+      else
+        unidades.insert(unidades.begin(), '1');
+    }
+  }
+  if (unidades.empty()) unidades = "0";
+  if (static_cast<int>(unidades.size()) <= k) unidades.insert(0, static_cast<std::size_t>(k + 1) - unidades.size(), '0');
+  std::string texto = unidades.substr(0, unidades.size() - static_cast<std::size_t>(k));
+  texto.erase(0, std::min(texto.find_first_not_of('0'), texto.size() - 1));
+  if (decimais > 0) texto += "." + unidades.substr(unidades.size() - static_cast<std::size_t>(k)) +
+                           std::string(static_cast<std::size_t>(decimais - k), '0');
+  const bool zero = texto.find_first_not_of("0.") == std::string::npos;
+  return d.negativo && !zero ? "-" + texto : texto;
 }
 
 std::string FormatarCampo(std::string_view texto, int largura, tAlinhamento alinhamento,

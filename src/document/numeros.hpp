@@ -39,6 +39,11 @@ std::string FloatParaTexto(long double valor, int digitos = 15);
 // representation with `precisao` digits).
 std::string FloatParaTextoFixo(long double valor, int decimais, int precisao);
 
+// FloatParaTextoFixo(v', decimais, 15) of the value v' that
+// FloatParaTexto(v) stands for: what a field of the file shows of a number.
+// Rounds the general representation's digits directly.
+std::string FloatParaTextoFixoDoGeral(long double valor, int decimais);
+
 enum class tAlinhamento { nenhum, esquerda };
 
 // Trims, reformats with fixed decimals (tolerantly) when `decimais` > 0, turns

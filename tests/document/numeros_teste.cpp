@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
+#include <cmath>
+#include <random>
 #include <locale>
 
 namespace zidod {
@@ -127,6 +130,57 @@ TEST(Numeros, NaoDependemDaLocalidade) {
   EXPECT_EQ(FloatParaTexto(0.36L), "0.36");
   std::locale::global(std::locale::classic());
   std::setlocale(LC_ALL, anterior.c_str());
+}
+
+}  // namespace
+}  // namespace zidod
+
+namespace zidod {
+namespace {
+
+// The direct rounding agrees with the general representation read back and
+// written with fixed decimals, for every kind of value.
+TEST(FloatParaTextoFixoDoGeral, IgualAoCaminhoPeloTexto) {
+  std::mt19937_64 sorte(42);
+  std::vector<long double> valores = {0, -0.0L, 0.5L, -0.5L, 0.000005L, -0.000005L, 0.0000049L, 1e-20L, 123456789.5L,
+                                      -123456789.5L, 99999.999995L, 9999999999.99999L, 1e14L, 1.25e15L, 1e20L,
+                                      0.125L, 2.675L, 1.000005L, -7, 0.36L, 12345678901234.5L};
+  for (int i = 0; i < 200000; ++i) {
+    const int expoente = static_cast<int>(sorte() % 40) - 20;
+    const long double mantissa = static_cast<long double>(sorte() % 2000000000000ULL) / 1e12L - 1;
+    long double v = mantissa * std::pow(10.0L, expoente);
+    // Decimal-looking values: what the file and the tables hold.
+    if (i % 2) v = std::round(v * 100000) / 100000;
+    valores.push_back(v);
+  }
+  for (long double v : valores)
+    for (int decimais : {3, 5}) {
+      const std::string esperado = FloatParaTextoFixo(StrParaFloatTolerante(FloatParaTexto(v)), decimais, 15);
+      ASSERT_EQ(FloatParaTextoFixoDoGeral(v, decimais), esperado) << FloatParaTexto(v) << " " << decimais;
+    }
+}
+
+}  // namespace
+}  // namespace zidod
+
+namespace zidod {
+namespace {
+
+// Short decimals take a quicker way to their value; it must be the very
+// value the full conversion gives.
+TEST(StrParaFloat, CaminhoCurtoDaOMesmoValor) {
+  std::mt19937_64 sorte(3);
+  for (int i = 0; i < 200000; ++i) {
+    const int decimais = static_cast<int>(sorte() % 12);
+    std::string texto = std::to_string(static_cast<long long>(sorte() % 100000000000ULL) - 50000000000LL);
+    if (decimais > 0 && texto.size() > 1) texto.insert(texto.size() - std::min<std::size_t>(decimais, texto.size() - 1), ".");
+    if (i % 7 == 0) texto += "e" + std::to_string(static_cast<int>(sorte() % 40) - 20);
+    long double esperado = 0;
+    std::string normal = texto;
+    std::from_chars(normal.data(), normal.data() + normal.size(), esperado);
+    ASSERT_EQ(StrParaFloat(texto), esperado) << texto;
+  }
+  EXPECT_TRUE(std::signbit(StrParaFloat("-0.000")));
 }
 
 }  // namespace
