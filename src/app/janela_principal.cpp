@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -77,7 +78,6 @@ TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QW
   estado_.conectorCad = std::make_shared<TConectorSocketLocal>();
   estado_.caminhoMateriais = caminhoMateriais.empty() ? CaminhoTabelaMateriais() : caminhoMateriais;
   resize(808, 608);
-  setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; } QTableView::item { padding: 0px; }"));
 
   CriarMenus();
   auto* centro = new QWidget(this);
@@ -144,6 +144,11 @@ QWidget* TForm1::CriarPainelEsquerdo() {
   pc1_->addTab(CriarTaludes(), "TALUDES");
   pc1_->addTab(CriarSarjetas(), "SARJETAS");
   pc1_->addTab(CriarPavimento(), "PAVIMENTO");
+  // The four captions fit the panel's width in a slightly smaller font.
+  QFont fonteAbas = pc1_->tabBar()->font();
+  fonteAbas.setPointSize(7);
+  pc1_->tabBar()->setFont(fonteAbas);
+  pc1_->tabBar()->setUsesScrollButtons(false);
   connect(pc1_, &QTabWidget::currentChanged, this,
           [this](int i) { Executar([&] { estado_.pc1Change(kPaginas[static_cast<std::size_t>(i)]); }); });
   coluna->addWidget(pc1_, 1);
