@@ -89,15 +89,7 @@ class TClienteAutomacao : public std::enable_shared_from_this<TClienteAutomacao>
         throw ErroAutomacao(tFalhaAutomacao::falhou, "Objeto que não veio deste CAD.");
       return tReferencia{remoto->Handle()};
     }
-    return std::visit(
-        [](const auto& x) -> tValorFio {
-          if constexpr (std::is_same_v<std::decay_t<decltype(x)>,
-                                       std::shared_ptr<TObjetoAutomacao>>)
-            return std::monostate{};
-          else
-            return x;
-        },
-        v);
+    return ValorSimplesNoFio(v);
   }
 
   tValor DoFio(const tValorFio& v) {

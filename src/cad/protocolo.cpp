@@ -1,5 +1,7 @@
 #include "cad/protocolo.hpp"
 
+#include <type_traits>
+
 namespace zidod {
 
 void TDivisorLinhas::Acrescentar(std::string_view bytes) {
@@ -28,6 +30,17 @@ std::optional<std::string> TDivisorLinhas::ProximaLinha() {
     return std::nullopt;
   }
   return linha;
+}
+
+tValorFio ValorSimplesNoFio(const tValor& valor) {
+  return std::visit(
+      [](const auto& x) -> tValorFio {
+        if constexpr (std::is_same_v<std::decay_t<decltype(x)>, std::shared_ptr<TObjetoAutomacao>>)
+          return std::monostate{};
+        else
+          return x;
+      },
+      valor);
 }
 
 }  // namespace zidod

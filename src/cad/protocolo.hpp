@@ -42,6 +42,10 @@ struct tReferencia {
 using tValorFio = std::variant<std::monostate, std::string, double, std::int32_t, bool,
                                std::vector<double>, tReferencia>;
 
+// A value as the messages carry it; an object, which travels as a
+// reference only its owner can make, becomes nothing here.
+tValorFio ValorSimplesNoFio(const tValor& valor);
+
 enum class tOperacao { chamar, atribuir };
 
 struct tPedido {

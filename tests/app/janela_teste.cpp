@@ -171,10 +171,3 @@ TEST_F(JanelaTeste, AbrirEditarESalvarPeloMenu) {
 
 }  // namespace
 }  // namespace zidod
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication aplicacao(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -1,20 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "apoio/falha_automacao.hpp"
 #include "cad/automacao.hpp"
 #include "cad/objeto_membros.hpp"
 
 namespace zidod {
 namespace {
 
-tFalhaAutomacao FalhaDe(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const ErroAutomacao& e) {
-    return e.Falha();
-  }
-  ADD_FAILURE() << "a chamada não falhou";
-  return tFalhaAutomacao::semComunicacao;
-}
+using teste::FalhaDe;
 
 class TContador : public TObjetoComMembros {
  public:

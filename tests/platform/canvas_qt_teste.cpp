@@ -101,10 +101,3 @@ TEST(CanvasImagem, PoligonoPreenchidoETextoSobreOPincel) {
 
 }  // namespace
 }  // namespace zidod
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication aplicacao(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

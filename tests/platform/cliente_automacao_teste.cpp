@@ -3,6 +3,7 @@
 #include <cmath>
 #include <deque>
 
+#include "apoio/falha_automacao.hpp"
 #include "cad/cliente_automacao.hpp"
 #include "cad_falso.hpp"
 #include "platform/protocolo_json.hpp"
@@ -39,15 +40,7 @@ class TCanalRoteiro : public TCanalLinhas {
   tRoteiro& r_;
 };
 
-tFalhaAutomacao FalhaDe(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const ErroAutomacao& e) {
-    return e.Falha();
-  }
-  ADD_FAILURE() << "a chamada não falhou";
-  return tFalhaAutomacao::falhou;
-}
+using teste::FalhaDe;
 
 TEST(ClienteAutomacao, ObjetosViajamComoHandles) {
   tRoteiro r;

@@ -12,6 +12,7 @@
 #include <functional>
 #include <thread>
 
+#include "apoio/falha_automacao.hpp"
 #include "platform/transporte_local.hpp"
 
 namespace zidod {
@@ -87,15 +88,7 @@ class TPar {
   std::thread fio_;
 };
 
-tFalhaAutomacao FalhaDe(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const ErroAutomacao& e) {
-    return e.Falha();
-  }
-  ADD_FAILURE() << "a chamada não falhou";
-  return tFalhaAutomacao::falhou;
-}
+using teste::FalhaDe;
 
 TEST(TransporteLocal, SemProgramaOuComSocketAbandonado) {
   const std::string prefixo = Prefixo();
@@ -176,9 +169,3 @@ TEST(TransporteLocal, ParQueFalhaDaUmErroSemTravar) {
 
 }  // namespace
 }  // namespace zidod
-
-int main(int argc, char** argv) {
-  QCoreApplication aplicacao(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -271,9 +271,3 @@ TEST_F(CadIntegracao, LoteCadDesenhaNoCadAberto) {
 
 }  // namespace
 }  // namespace zidod
-
-int main(int argc, char** argv) {
-  QCoreApplication aplicacao(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -6,6 +6,7 @@
 #include <deque>
 #include <filesystem>
 
+#include "apoio/falha_automacao.hpp"
 #include "cad/cliente_automacao.hpp"
 #include "cad/desenho_cad.hpp"
 #include "cad/selecao.hpp"
@@ -35,15 +36,7 @@ std::string Amostra(const std::string& nome) {
   return std::string(ZIDOD_DADOS_TESTE) + "/dxf/" + nome;
 }
 
-tFalhaAutomacao FalhaDe(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const ErroAutomacao& e) {
-    return e.Falha();
-  }
-  ADD_FAILURE() << "a chamada não falhou";
-  return tFalhaAutomacao::semComunicacao;
-}
+using teste::FalhaDe;
 
 tObjeto Objeto(const tObjeto& o, const char* membro, std::vector<tValor> args = {}) {
   return ComoObjeto(o->Chamar(membro, args));

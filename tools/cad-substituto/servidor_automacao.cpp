@@ -83,15 +83,7 @@ std::string TServidorAutomacao::Responder(std::string_view linha) {
       if (const auto* o = std::get_if<std::shared_ptr<TObjetoAutomacao>>(&valor); o && *o)
         r.valor = tReferencia{Handle(*o)};
       else
-        r.valor = std::visit(
-            [](const auto& x) -> tValorFio {
-              if constexpr (std::is_same_v<std::decay_t<decltype(x)>,
-                                           std::shared_ptr<TObjetoAutomacao>>)
-                return std::monostate{};
-              else
-                return x;
-            },
-            valor);
+        r.valor = ValorSimplesNoFio(valor);
     }
     return codificador_->CodificarResposta(r);
   } catch (const ErroAutomacao& e) {
