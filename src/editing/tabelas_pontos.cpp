@@ -82,9 +82,7 @@ void TEstadoEditor::ApagarTudoClick() {
   }
   if (slot >= 0) secao.segs[slot].nPontos = 0;
   PrepararTabelas();
-  CapturarEditores();
-  MontarSecao(secao, true);
-  AtualizarDesenho();
+  CapturarMontarEAtualizar();
 }
 
 void TEstadoEditor::Edit1Exit() { CapturarEditores(); }

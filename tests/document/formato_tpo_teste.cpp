@@ -13,6 +13,15 @@ std::string Arquivo(std::initializer_list<std::string> linhas) {
   return s;
 }
 
+void EsperarRecusa(const std::string& arquivo, const std::string& mensagem) {
+  try {
+    AnalisarTpo(arquivo);
+    ADD_FAILURE() << "aceitou: " << mensagem;
+  } catch (const ErroArquivo& e) {
+    EXPECT_EQ(e.what(), mensagem);
+  }
+}
+
 TEST(LinhasTpo, ColunasDoEscritor) {
   TSegs plataforma;
   plataforma.qtdePistas = 1;
@@ -171,14 +180,7 @@ TEST(AnalisarTpo, RecusaOQueNaoCabeNoDocumento) {
       {"# SARGETA_ESQUERDA 7\r\n", "Linha 1: \"Existente Em\" inválido: '7'."},
       {"\\ x\r\n", "Linha 1: 'x' is not a valid integer value"},
   };
-  for (const auto& c : casos) {
-    try {
-      AnalisarTpo(c.arquivo);
-      ADD_FAILURE() << "aceitou: " << c.mensagem;
-    } catch (const ErroArquivo& e) {
-      EXPECT_EQ(e.what(), c.mensagem);
-    }
-  }
+  for (const auto& c : casos) EsperarRecusa(c.arquivo, c.mensagem);
 }
 
 TEST(AnalisarTpo, RecusaOQueNaoESecaoTipo) {
@@ -196,14 +198,7 @@ TEST(AnalisarTpo, RecusaOQueNaoESecaoTipo) {
       {binario, "Linha 3: caractere nulo; o arquivo não é uma seção tipo."},
       {linhaLonga, "Linha 2: linha longa demais (mais de 65536 caracteres); o arquivo não é uma seção tipo."},
   };
-  for (const auto& c : casos) {
-    try {
-      AnalisarTpo(c.arquivo);
-      ADD_FAILURE() << "aceitou: " << c.mensagem;
-    } catch (const ErroArquivo& e) {
-      EXPECT_EQ(e.what(), c.mensagem);
-    }
-  }
+  for (const auto& c : casos) EsperarRecusa(c.arquivo, c.mensagem);
   // A file of old that has sections but no version line is still read.
   EXPECT_EQ(AnalisarTpo("# PLATAFORMA\r\n").size(), 1u);
 }
