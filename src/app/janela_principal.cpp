@@ -167,7 +167,19 @@ QWidget* TForm1::CriarAreaDesenho() {
   areaImagem_->setCursor(Qt::CrossCursor);
   areaImagem_->setMinimumSize(100, 100);
   connect(areaImagem_, &TAreaImagem::ponteiroMovido, this,
-          [this](int x, int y) { Executar([&] { estado_.ImageMouseMove(x, y); }); });
+          [this](int x, int y) {
+            // The hot path: only the view is shown again, unless the move failed.
+            try {
+              estado_.ImageMouseMove(x, y);
+            } catch (const std::exception& e) {
+              relatorioErro_(QString::fromStdString(e.what()));
+              Mostrar();
+              return;
+            }
+            MostrarVista();
+            plataforma_->modelo->Recarregar();
+            taludes_->modelo->Recarregar();
+          });
   connect(areaImagem_, &TAreaImagem::botaoSolto, this,
           [this](int x, int y) { Executar([&] { estado_.ImageMouseUp(x, y); }); });
   // The raster takes the new size at the next redraw.
@@ -326,19 +338,9 @@ void TForm1::Mostrar() {
   setWindowTitle(Q(estado_.Caption));
   pc1_->setCurrentIndex(IndicePagina(estado_.pc1));
 
-  // The view.
   MostrarTexto(ah_, estado_.ah);
   mp_->setChecked(estado_.mp);
-  for (std::size_t i = 0; i < paineis_.size(); ++i) paineis_[i]->setText(Q(estado_.st1[i]));
-  sp1_->setChecked(estado_.sp1);
-  const std::array<const std::string*, 5> textos = {&estado_.l0, &estado_.l1, &estado_.l2, &estado_.l3,
-                                                     &estado_.l4};
-  for (std::size_t i = 0; i < informacoes_.size(); ++i) {
-    informacoes_[i]->setText(Q(*textos[i]));
-    informacoes_[i]->adjustSize();
-    informacoes_[i]->setVisible(estado_.informacoesVisiveis);
-  }
-  areaImagem_->update();
+  MostrarVista();
 
   // PLATAFORMA.
   tPaginaPlataforma& p = *plataforma_;
@@ -422,6 +424,22 @@ void TForm1::MoverFocoPedido() {
   const QString nome = Q(estado_.focoPedido);
   estado_.focoPedido.clear();
   if (auto* w = findChild<QWidget*>(nome)) w->setFocus();
+}
+
+// What a pointer move can change: the read-outs, the information labels,
+// the picture and the marker of a table the refresh marked.
+void TForm1::MostrarVista() {
+  const QSignalBlocker bloqueio(sp1_);
+  for (std::size_t i = 0; i < paineis_.size(); ++i) paineis_[i]->setText(Q(estado_.st1[i]));
+  sp1_->setChecked(estado_.sp1);
+  const std::array<const std::string*, 5> textos = {&estado_.l0, &estado_.l1, &estado_.l2, &estado_.l3,
+                                                     &estado_.l4};
+  for (std::size_t i = 0; i < informacoes_.size(); ++i) {
+    informacoes_[i]->setText(Q(*textos[i]));
+    informacoes_[i]->adjustSize();
+    informacoes_[i]->setVisible(estado_.informacoesVisiveis);
+  }
+  areaImagem_->update();
 }
 
 void TForm1::MostrarComboponto() {

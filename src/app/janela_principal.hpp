@@ -80,6 +80,7 @@ class TForm1 : public QMainWindow {
   TAlignEdit* CriarCampo(Tentrada entrada, const char* nome);
   QButtonGroup* CriarEscolha(QGroupBox* grupo, const QStringList& itens, int colunas);
   void MostrarTabela(QTableView* tabela, TModeloTabela* modelo, const TGradeTexto& grade);
+  void MostrarVista();
   void MostrarComboponto();
   void MoverFocoPedido();
   void FocoMudou(QWidget* antes, QWidget* agora);

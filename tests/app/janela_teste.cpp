@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTableView>
@@ -122,6 +123,17 @@ TEST_F(JanelaTeste, CampoDeDistanciaRecusaLetrasEAvisaDaVirgula) {
   QTest::keyClicks(edit6, ",");
   EXPECT_EQ(edit6->text(), "12,");
   EXPECT_EQ(avisos, std::vector<std::string>{"Distância Inválida."});
+}
+
+TEST_F(JanelaTeste, PonteiroSobreODesenhoMostraAsLeituras) {
+  auto* imagem = Filho<QWidget>("Image");
+  QTest::mouseMove(imagem, QPoint(40, 30));
+  const QString dist = QString::fromStdString(janela->Estado().st1[0]);
+  ASSERT_TRUE(dist.startsWith("Dist: ")) << dist.toStdString();
+  bool mostrada = false;
+  for (QLabel* l : Filho<QWidget>("st1")->findChildren<QLabel*>()) mostrada = mostrada || l->text() == dist;
+  EXPECT_TRUE(mostrada);
+  EXPECT_TRUE(erros.isEmpty());
 }
 
 QAction* Acao(QWidget* janela, const QString& texto) {
