@@ -28,6 +28,8 @@ void LimparDocumento(TSecaoTipo& secao) {
     seg.prefixo.clear();
     seg.prefixoOffset.clear();
   }
+  secao.contornoEsqConstruido = false;
+  secao.contornoDirConstruido = false;
 }
 
 std::string_view NomeFixo(int slot) {

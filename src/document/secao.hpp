@@ -97,12 +97,17 @@ struct TSecaoTipo {
   std::string nomeArquivo;
   tSarjetaParams sarjetaEsq;
   tSarjetaParams sarjetaDir;
+  // Whether a rebuild gave each gutter its outline since the document was
+  // emptied or the gutter deleted. Kept apart from the outline's point count,
+  // which a file's section header may set after the rebuild.
+  bool contornoEsqConstruido = false;
+  bool contornoDirConstruido = false;
 
   bool operator==(const TSecaoTipo&) const = default;
 };
 
-// The New command's reset: no points anywhere, element texts emptied; areas,
-// kinds, codes and the general settings stay.
+// The New command's reset: no points anywhere, element texts emptied, no
+// outline built; areas, kinds, codes and the general settings stay.
 void LimparDocumento(TSecaoTipo& secao);
 
 // Fixed name of a platform or slope slot (0-4, 20-23), empty for the others.

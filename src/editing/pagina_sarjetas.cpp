@@ -6,8 +6,13 @@
 
 namespace zidod {
 
+// Only a rebuild that gives an outline changes the document, and only then is
+// the picture redrawn.
 void TEstadoEditor::RecalcularSarjeta(tLado lado) {
-  if (CalcularSarjeta(secao, lado)) DesenharSecao();
+  const auto contorno = ContornoSarjeta(secao, lado);
+  if (!contorno) return;
+  InstalarSarjeta(secao, lado, *contorno);
+  DesenharSecao();
 }
 
 void TEstadoEditor::SairDimensaoSarjeta(std::string& texto, tLado lado) {

@@ -3,16 +3,12 @@
 #include <algorithm>
 #include <array>
 
-#include "geometry/sarjeta.hpp"
 
 namespace zidod {
 
 namespace {
 
-struct tPonto {
-  long double x = 0;
-  long double y = 0;
-};
+using tPonto = tPontoSecao;
 
 int Contagem(const TSegs& seg) { return std::clamp(seg.nPontos, 0, kMaxPontos); }
 
@@ -44,13 +40,16 @@ struct tAncoras {
 // The anchors of one side: the platform edge, replaced by the gutter's outer
 // top corner for the kinds of slope the gutter exists for. A gutter whose
 // dimensions were emptied keeps its last outline but is not in force; one
-// whose outline was never built has no corner to offer.
+// whose outline was neither built nor given whole has no corner to offer.
+// A built outline keeps its corner whatever its point count: a file's
+// section header may set the count after the rebuild.
 tAncoras AncorasDoLado(const TSecaoTipo& secao, tLado lado, tPonto borda) {
   tAncoras a{borda, borda};
   const bool esquerdo = lado == tLado::esquerdo;
   const tSarjetaParams& p = esquerdo ? secao.sarjetaEsq : secao.sarjetaDir;
   const TSegs& contorno = secao.segs[esquerdo ? segSarjetaEsq : segSarjetaDir];
-  if (!SarjetaDefinida(p) || contorno.nPontos < 4) return a;
+  const bool construido = esquerdo ? secao.contornoEsqConstruido : secao.contornoDirConstruido;
+  if (!SarjetaDefinida(p) || (!construido && contorno.nPontos < 4)) return a;
   const tPonto canto = esquerdo ? Ponto(contorno, 0) : Ponto(contorno, 3);
   if (p.existencia == 0 || p.existencia == 2) a.corte = canto;
   if (p.existencia == 1 || p.existencia == 2) a.aterro = canto;
@@ -59,16 +58,28 @@ tAncoras AncorasDoLado(const TSecaoTipo& secao, tLado lado, tPonto borda) {
 
 }  // namespace
 
-bool MontarSecao(TSecaoTipo& secao, bool recalcularSarjetas) {
-  const int n = Contagem(secao.segs[segPlataforma]);
-  if (n == 0) return false;
+void InstalarSarjeta(TSecaoTipo& secao, tLado lado, const tContornoSarjeta& contorno) {
+  const bool esquerdo = lado == tLado::esquerdo;
+  TSegs& sarjeta = secao.segs[esquerdo ? segSarjetaEsq : segSarjetaDir];
+  sarjeta.nPontos = 4;
+  for (std::size_t i = 0; i < contorno.size(); ++i) {
+    sarjeta.x[i] = contorno[i].x;
+    sarjeta.y[i] = contorno[i].y;
+  }
+  sarjeta.areaFixa = 1;
+  sarjeta.descricao = esquerdo ? "Sargeta Esquerda" : "Sargeta Direita";
+  (esquerdo ? secao.contornoEsqConstruido : secao.contornoDirConstruido) = true;
+  MontarSecao(secao, false);
+}
 
-  bool reconstruiu = false;
+void MontarSecao(TSecaoTipo& secao, bool recalcularSarjetas) {
+  const int n = Contagem(secao.segs[segPlataforma]);
+  if (n == 0) return;
+
   if (recalcularSarjetas) {
     // Both sides are tried, even when the left one did nothing.
-    const bool esquerda = CalcularSarjeta(secao, tLado::esquerdo);
-    const bool direita = CalcularSarjeta(secao, tLado::direito);
-    reconstruiu = esquerda || direita;
+    for (const tLado lado : {tLado::esquerdo, tLado::direito})
+      if (const auto contorno = ContornoSarjeta(secao, lado)) InstalarSarjeta(secao, lado, *contorno);
   }
 
   const TSegs& plataforma = secao.segs[segPlataforma];
@@ -91,7 +102,6 @@ bool MontarSecao(TSecaoTipo& secao, bool recalcularSarjetas) {
       {SlotCorte(tLado::direito, 3), false, dir.corte},
   }};
   for (const tTalude& t : taludes) Transladar(secao.segs[t.slot], t.esquerdo, t.ancora);
-  return reconstruiu;
 }
 
 }  // namespace zidod

@@ -4,13 +4,17 @@
 #pragma once
 
 #include "document/secao.hpp"
+#include "geometry/sarjeta.hpp"
 
 namespace zidod {
 
-// With recalcularSarjetas, both gutters are rebuilt first (left, then right).
-// Returns true when a gutter rebuild ran, so the caller redraws; geometry
-// never calls the view. An empty platform gives no anchors: nothing moves
-// and no gutter is rebuilt.
-bool MontarSecao(TSecaoTipo& secao, bool recalcularSarjetas);
+// With recalcularSarjetas, both gutters are rebuilt first (left, then right),
+// each one that has an outline through InstalarSarjeta. An empty platform
+// gives no anchors: nothing moves and no gutter is rebuilt.
+void MontarSecao(TSecaoTipo& secao, bool recalcularSarjetas);
+
+// The end of a gutter rebuild: the outline takes the computed points, is
+// marked built, and the slopes are placed (MontarSecao(secao, false)).
+void InstalarSarjeta(TSecaoTipo& secao, tLado lado, const tContornoSarjeta& contorno);
 
 }  // namespace zidod

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "document/numeros.hpp"
-#include "geometry/montagem.hpp"
 
 namespace zidod {
 
@@ -20,12 +19,7 @@ bool Coincidem(const tptLinha& p, const tptLinha& q) {
   return std::fabs(p.x - q.x) < kTolCoincidencia && std::fabs(p.y - q.y) < kTolCoincidencia;
 }
 
-struct tPonto {
-  long double x = 0;
-  long double y = 0;
-};
-
-tptLinha ParaLinha(tPonto p) {
+tptLinha ParaLinha(tPontoSecao p) {
   tptLinha l;
   l.x = static_cast<double>(p.x);
   l.y = static_cast<double>(p.y);
@@ -98,28 +92,28 @@ bool SarjetaDefinida(const tSarjetaParams& p) {
   return TemValor(p.larguraTopo) && TemValor(p.larguraBase) && TemValor(p.profundidade);
 }
 
-bool CalcularSarjeta(TSecaoTipo& secao, tLado lado) {
+std::optional<tContornoSarjeta> ContornoSarjeta(const TSecaoTipo& secao, tLado lado) {
   const bool esquerdo = lado == tLado::esquerdo;
   const tSarjetaParams& p = esquerdo ? secao.sarjetaEsq : secao.sarjetaDir;
-  if (!SarjetaDefinida(p)) return false;
+  if (!SarjetaDefinida(p)) return std::nullopt;
   const long double w = StrParaFloat(p.larguraTopo);
   const long double b = StrParaFloat(p.larguraBase);
   const long double h = StrParaFloat(p.profundidade);
 
   const TSegs& plataforma = secao.segs[segPlataforma];
   const int n = Contagem(plataforma);
-  if (n < 2) return false;
+  if (n < 2) return std::nullopt;
   const std::optional<long double> g =
       esquerdo ? Rampa(plataforma, 0, 1) : Rampa(plataforma, n - 2, n - 1);
-  if (!g) return false;
+  if (!g) return std::nullopt;
 
   const int iBorda = esquerdo ? 0 : n - 1;
-  const tPonto e{plataforma.x[iBorda], plataforma.y[iBorda]};
+  const tPontoSecao e{plataforma.x[iBorda], plataforma.y[iBorda]};
   const long double fora = esquerdo ? -1.0L : 1.0L;  // outward along X
 
-  tPonto fundoInterno;
-  tPonto fundoExterno;
-  tPonto topoExterno;
+  tPontoSecao fundoInterno;
+  tPontoSecao fundoExterno;
+  tPontoSecao topoExterno;
   if (!p.acompanharRampa) {
     // W is the total top width; the base is centred under the top.
     fundoExterno = {e.x + fora * (w / 2 + b / 2), e.y - h};
@@ -127,11 +121,11 @@ bool CalcularSarjeta(TSecaoTipo& secao, tLado lado) {
     topoExterno = {e.x + fora * w, e.y + fora * w * *g};
   } else {
     const std::optional<long double> s = RampaCorte(secao, lado);
-    if (!s) return false;
+    if (!s) return std::nullopt;
     fundoInterno = {e.x + fora * w, e.y - h};
     fundoExterno = {e.x + fora * (w + b), e.y - h};
-    const tPonto a{e.x + fora * kAlcance, e.y + fora * kAlcance * *g};
-    const tPonto d{fundoExterno.x + fora * kAlcance, fundoExterno.y + fora * kAlcance * *s};
+    const tPontoSecao a{e.x + fora * kAlcance, e.y + fora * kAlcance * *g};
+    const tPontoSecao d{fundoExterno.x + fora * kAlcance, fundoExterno.y + fora * kAlcance * *s};
     const tptLinha r =
         InterseccaoSegmentos(ParaLinha(a), ParaLinha(e), ParaLinha(fundoExterno), ParaLinha(d));
     if (r.situacao == kSemCruzamento) {
@@ -145,29 +139,20 @@ bool CalcularSarjeta(TSecaoTipo& secao, tLado lado) {
   }
 
   // Left outlines run outer to inner, right ones inner to outer: ascending X.
-  const std::array<tPonto, 4> pontos =
-      esquerdo ? std::array<tPonto, 4>{topoExterno, fundoExterno, fundoInterno, e}
-               : std::array<tPonto, 4>{e, fundoInterno, fundoExterno, topoExterno};
+  const tContornoSarjeta pontos =
+      esquerdo ? tContornoSarjeta{topoExterno, fundoExterno, fundoInterno, e}
+               : tContornoSarjeta{e, fundoInterno, fundoExterno, topoExterno};
   // Huge dimensions can overflow, above all when rounded to double for the
   // crossing; such an outline must not reach the document.
-  for (const tPonto& q : pontos)
-    if (!std::isfinite(q.x) || !std::isfinite(q.y)) return false;
-
-  TSegs& sarjeta = secao.segs[esquerdo ? segSarjetaEsq : segSarjetaDir];
-  sarjeta.nPontos = 4;
-  for (std::size_t i = 0; i < pontos.size(); ++i) {
-    sarjeta.x[i] = pontos[i].x;
-    sarjeta.y[i] = pontos[i].y;
-  }
-  sarjeta.areaFixa = 1;
-  sarjeta.descricao = esquerdo ? "Sargeta Esquerda" : "Sargeta Direita";
-  MontarSecao(secao, false);
-  return true;
+  for (const tPontoSecao& q : pontos)
+    if (!std::isfinite(q.x) || !std::isfinite(q.y)) return std::nullopt;
+  return pontos;
 }
 
 void ApagarSarjeta(TSecaoTipo& secao, tLado lado) {
   const bool esquerdo = lado == tLado::esquerdo;
   secao.segs[esquerdo ? segSarjetaEsq : segSarjetaDir].nPontos = 0;
+  (esquerdo ? secao.contornoEsqConstruido : secao.contornoDirConstruido) = false;
   tSarjetaParams& p = esquerdo ? secao.sarjetaEsq : secao.sarjetaDir;
   p.existencia = 0;
   p.acompanharRampa = true;

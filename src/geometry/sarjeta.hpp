@@ -3,7 +3,9 @@
 // the category-1 cut slope of that side.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 #include "document/secao.hpp"
 
@@ -31,16 +33,24 @@ tptLinha InterseccaoSegmentos(tptLinha A, tptLinha B, tptLinha C, tptLinha D);
 // All three dimensions (top width, base width, depth) have a value.
 bool SarjetaDefinida(const tSarjetaParams& p);
 
-// Rebuilds the outline of slot 5 (left) or 6 (right) from the side's
-// parameters and the document, then runs MontarSecao(secao, false).
-// Returns true when it rebuilt (the caller then redraws); false when it did
-// nothing: the gutter is not defined, or a grade it needs is undefined. A
-// dimension that is not a number throws ErroConversao before the outline
-// has changed.
-bool CalcularSarjeta(TSecaoTipo& secao, tLado lado);
+struct tPontoSecao {
+  long double x = 0;
+  long double y = 0;
+  bool operator==(const tPontoSecao&) const = default;
+};
 
-// Empties the outline and resets the side's parameters. The caller runs
-// MontarSecao(true) and redraws.
+// A gutter outline in ascending X: left outer top, outer bottom, inner
+// bottom, inner top; right inner top, inner bottom, outer bottom, outer top.
+using tContornoSarjeta = std::array<tPontoSecao, 4>;
+
+// The outline of the left or right gutter, computed from the side's
+// parameters and the document; the document is not touched. Nothing when
+// the gutter is not defined, a grade it needs is undefined or a point would
+// not be finite. A dimension that is not a number throws ErroConversao.
+std::optional<tContornoSarjeta> ContornoSarjeta(const TSecaoTipo& secao, tLado lado);
+
+// Empties the outline, forgets that it was built and resets the side's
+// parameters. The caller runs MontarSecao(true) and redraws.
 void ApagarSarjeta(TSecaoTipo& secao, tLado lado);
 
 }  // namespace zidod

@@ -110,9 +110,9 @@ TEST(PaginaSarjetas, ApagarSarjetaVoltaOsTaludesParaABorda) {
 
 class LeituraDaSarjeta : public ::testing::Test {
  protected:
-  // A section whose slopes were typed away from the platform, and whose left
-  // gutter line has no points under it.
-  std::string Arquivo(const tSarjetaParams& esquerda) {
+  // A section whose slopes were typed away from the platform, and whose
+  // gutter lines have no points under them.
+  std::string Arquivo(const tSarjetaParams& esquerda, const tSarjetaParams& direita = {}) {
     const std::vector<std::string> linhas = {
         std::string(kLinhaVersao),
         "GERAL             11cd",
@@ -128,7 +128,7 @@ class LeituraDaSarjeta : public ::testing::Test {
         "% CAT3 TALUDE_CORTE_ESQUERDO",
         "# TALUDE_CORTE_DIREITO",
         LinhaSarjeta(tLado::esquerdo, esquerda),
-        LinhaSarjeta(tLado::direito, tSarjetaParams{}),
+        LinhaSarjeta(tLado::direito, direita),
     };
     const fs::path caminho = fs::temp_directory_path() /
         ("zidod-sarjeta-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".tpo");
@@ -157,6 +157,19 @@ TEST_F(LeituraDaSarjeta, AcompanharQueMudaReconstroiAoLer) {
   // The gutter section itself has no points: its header emptied the outline.
   EXPECT_EQ(Secao(bytes, "# SARGETA_ESQUERDA", "# SARGETA_DIREITA"),
             LinhaSarjeta(tLado::esquerdo, {0, "0.500", "0.300", "0.200", "SE", false}) + "\r\n");
+  fs::remove(caminho);
+}
+
+// The right line's rebuild comes after the left gutter's header has set its
+// point count to 0; the left gutter is still in force and keeps its corner.
+TEST_F(LeituraDaSarjeta, ReconstrucaoDaDireitaNaoDesfazACantoDaEsquerda) {
+  TEstadoEditor e;
+  const std::string caminho = Arquivo({0, "0.500", "0.300", "0.200", "SE", false},
+                                      {0, "0.500", "0.300", "0.200", "SD", false});
+  e.LerTpo(caminho);
+  const std::string bytes = e.GerarTpo();
+  EXPECT_EQ(Secao(bytes, "% CAT1 TALUDE_CORTE_ESQUERDO", "% CAT2"),
+            "% CAT1 TALUDE_CORTE_ESQUERDO\r\n" + Ponto(-9, 0.85L) + "\r\n" + Ponto(-7.5L, -0.15L) + "\r\n");
   fs::remove(caminho);
 }
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "document/secao.hpp"
+#include "geometry/montagem.hpp"
+#include "geometry/sarjeta.hpp"
 
 namespace zidod::teste {
 
@@ -21,6 +23,13 @@ inline void DefinirPontos(TSegs& seg, const std::vector<tXY>& pontos) {
     seg.x[i] = pontos[i].x;
     seg.y[i] = pontos[i].y;
   }
+}
+
+// A gutter rebuild as the gutter handlers run it; false when no outline came.
+inline bool Reconstruir(TSecaoTipo& secao, tLado lado) {
+  const auto contorno = ContornoSarjeta(secao, lado);
+  if (contorno) InstalarSarjeta(secao, lado, *contorno);
+  return contorno.has_value();
 }
 
 inline tXY Ponto(const TSegs& seg, int i) { return {seg.x[i], seg.y[i]}; }

@@ -17,6 +17,7 @@ using teste::DefinirPontos;
 using teste::DefinirSarjeta;
 using teste::ExpectMesmoDocumento;
 using teste::Ponto;
+using teste::Reconstruir;
 using teste::tXY;
 
 constexpr std::array kDimensoes = {&tSarjetaParams::larguraTopo, &tSarjetaParams::larguraBase,
@@ -77,7 +78,7 @@ TEST_P(Contorno, QuatroPontosEmXCrescente) {
   else
     DefinirSarjeta(Params(secao, k.lado), "1.0", "0.4", "0.3", false);
 
-  ASSERT_TRUE(CalcularSarjeta(secao, k.lado));
+  ASSERT_TRUE(Reconstruir(secao, k.lado));
   const TSegs& s = secao.segs[SlotSarjeta(k.lado)];
   ASSERT_EQ(s.nPontos, 4);
   EXPECT_EQ(s.areaFixa, 1);
@@ -134,11 +135,11 @@ TEST_P(SemReconstrucao, DocumentoIntacto) {
   const tCasoSemReconstrucao& k = GetParam();
   DocumentoValido();
   TSecaoTipo controle = secao;
-  ASSERT_TRUE(CalcularSarjeta(controle, k.lado));
+  ASSERT_TRUE(Reconstruir(controle, k.lado));
 
   k.estragar(secao);
   const TSecaoTipo antes = secao;
-  EXPECT_FALSE(CalcularSarjeta(secao, k.lado));
+  EXPECT_FALSE(Reconstruir(secao, k.lado));
   ExpectMesmoDocumento(antes, secao);
 }
 
@@ -185,7 +186,7 @@ TEST_F(SarjetaTeste, DimensaoQueNaoENumeroLancaAntesDeMudarOContorno) {
     TSecaoTipo s = secao;
     s.sarjetaEsq.*campo = "0,5";
     const TSecaoTipo antes = s;
-    EXPECT_THROW(CalcularSarjeta(s, tLado::esquerdo), ErroConversao);
+    EXPECT_THROW(Reconstruir(s, tLado::esquerdo), ErroConversao);
     ExpectMesmoDocumento(antes, s);
   }
 }
@@ -194,7 +195,7 @@ TEST_F(SarjetaTeste, ReconstrucaoPosicionaOsTaludesNoCanto) {
   DocumentoValido();
   DefinirPontos(secao.segs[segAterroEsq], {{-30, -7}, {-20, -3}});
   secao.sarjetaEsq.existencia = 2;
-  ASSERT_TRUE(CalcularSarjeta(secao, tLado::esquerdo));
+  ASSERT_TRUE(Reconstruir(secao, tLado::esquerdo));
   const tXY canto = Ponto(secao.segs[segSarjetaEsq], 0);
   for (const int slot : {segAterroEsq, segCorteEsq1}) {
     const TSegs& t = secao.segs[slot];
@@ -208,7 +209,7 @@ TEST_F(SarjetaTeste, ApagarEsvaziaOContornoEReiniciaOsParametros) {
   DefinirPontos(secao.segs[segAterroEsq], {{-30, -7}, {-20, -3}});
   DefinirSarjeta(secao.sarjetaEsq, "1.000", "0.400", "0.300", false, 1);
   secao.sarjetaEsq.prefixo = "SE";
-  ASSERT_TRUE(MontarSecao(secao, true));
+  MontarSecao(secao, true);
   const tSarjetaParams direita = secao.sarjetaDir;
 
   ApagarSarjeta(secao, tLado::esquerdo);
