@@ -52,6 +52,24 @@ void BM_MostrarInformacoesSemAcerto(benchmark::State& state) {
 }
 BENCHMARK(BM_MostrarInformacoesSemAcerto)->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 
+// The pointer moving in information mode over the unchanged section: on and
+// off a segment in turn, so that each move takes back one highlight or draws
+// one.
+void BM_MovimentoComInformacoes(benchmark::State& state) {
+  TEstadoEditor editor = EditorMaximo(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  editor.AtualizarDesenho();
+  editor.sp1 = true;
+  const TSegs& plataforma = editor.secao.segs[segPlataforma];
+  const long double x = (plataforma.x[50] + plataforma.x[51]) / 2;
+  const long double y = (plataforma.y[50] + plataforma.y[51]) / 2;
+  bool sobre = false;
+  for (auto _ : state) {
+    sobre = !sobre;
+    editor.MostrarInformacoes(sobre ? x : 0, sobre ? y : 1000);
+  }
+}
+BENCHMARK(BM_MovimentoComInformacoes)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+
 // What a user feels on every edit of the largest document: one cell typed,
 // then capture, assembly and refresh.
 void BM_EdicaoDeCelula(benchmark::State& state) {

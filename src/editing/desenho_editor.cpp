@@ -36,12 +36,17 @@ tContextoDesenho TEstadoEditor::ContextoDesenho() const {
 
 void TEstadoEditor::DesenharSecao() {
   if (desenhoAdiado_) return;
+  fundo_.reset();
   zidod::DesenharSecao(*Image, secao, ContextoDesenho(), vista);
+}
+
+TGradeTexto* TEstadoEditor::TabelaComCruz() {
+  return pc1 == tPagina::pterra ? &sg1 : pc1 == tPagina::ptal ? &sg2 : nullptr;
 }
 
 void TEstadoEditor::AtualizarDesenho() {
   if (desenhoAdiado_) return;
-  TGradeTexto* tabela = pc1 == tPagina::pterra ? &sg1 : pc1 == tPagina::ptal ? &sg2 : nullptr;
+  TGradeTexto* tabela = TabelaComCruz();
   int marcada = 0;
   if (tabela) {
     marcada = tabela->LinhaMarcada();
@@ -51,13 +56,62 @@ void TEstadoEditor::AtualizarDesenho() {
     }
   }
   DesenharSecao();
-  if (marcada == 0) return;
-  // The cross keeps about the same size on screen whatever the zoom.
-  const long double d = StrParaInt(ah) / 60.0L;
-  const long double x = StrParaFloat(tabela->Cells(1, marcada));
-  const long double y = StrParaFloat(tabela->Cells(2, marcada));
-  zidod::DesenharSegmento(*Image, vista, mp, clVerde, 2, x - d, y - d, x + d, y + d);
-  zidod::DesenharSegmento(*Image, vista, mp, clVerde, 2, x - d, y + d, x + d, y - d);
+  if (marcada != 0) {
+    // The cross keeps about the same size on screen whatever the zoom.
+    const long double d = StrParaInt(ah) / 60.0L;
+    const long double x = StrParaFloat(tabela->Cells(1, marcada));
+    const long double y = StrParaFloat(tabela->Cells(2, marcada));
+    zidod::DesenharSegmento(*Image, vista, mp, clVerde, 2, x - d, y - d, x + d, y + d);
+    zidod::DesenharSegmento(*Image, vista, mp, clVerde, 2, x - d, y + d, x + d, y - d);
+  }
+  GuardarFundo();
+}
+
+// Everything the picture of AtualizarDesenho depends on: the document, what
+// the window shows, the transform, the canvas and the row the cross marks.
+void TEstadoEditor::GuardarFundo() {
+  destaque_.clear();
+  if (!Image->GuardarFundo()) return;
+  tFundo f{secao, ContextoDesenho(), vista, Image.get(), Image->Largura(), Image->Altura(), 0, {}, {}};
+  if (TGradeTexto* tabela = TabelaComCruz()) {
+    f.linhaMarcada = tabela->LinhaMarcada();
+    const int linha = f.linhaMarcada == 0 ? 1 : f.linhaMarcada;
+    f.xCruz = tabela->Cells(1, linha);
+    f.yCruz = tabela->Cells(2, linha);
+  }
+  fundo_ = std::move(f);
+}
+
+bool TEstadoEditor::FundoEmDia() {
+  if (!fundo_ || fundo_->canvas != Image.get() || fundo_->largura != Image->Largura() ||
+      fundo_->altura != Image->Altura() || !(fundo_->vista == vista) ||
+      !(fundo_->contexto == ContextoDesenho()) || !(fundo_->secao == secao))
+    return false;
+  if (TGradeTexto* tabela = TabelaComCruz()) {
+    const int marcada = tabela->LinhaMarcada();
+    const int linha = marcada == 0 ? 1 : marcada;
+    return marcada == fundo_->linhaMarcada && tabela->Cells(1, linha) == fundo_->xCruz &&
+           tabela->Cells(2, linha) == fundo_->yCruz;
+  }
+  return true;
+}
+
+// The picture with segment j of `seg` (none when `seg` is null) highlighted.
+void TEstadoEditor::MostrarDestaque(const TSegs* seg, int j) {
+  if (FundoEmDia()) {
+    for (const tRetangulo& r : destaque_) Image->RestaurarFundo(r.x1, r.y1, r.x2, r.y2);
+    destaque_.clear();
+  } else {
+    AtualizarDesenho();
+  }
+  if (!seg) return;
+  constexpr int kLargura = 2;
+  zidod::DesenharSegmento(*Image, vista, mp, clRoxo, kLargura, seg->x[j], seg->y[j], seg->x[j + 1],
+                          seg->y[j + 1]);
+  if (fundo_)
+    destaque_ = RetangulosDaLinha(ParaTela(vista, seg->x[j], seg->y[j]),
+                                  ParaTela(vista, seg->x[j + 1], seg->y[j + 1]), kLargura,
+                                  Image->Largura(), Image->Altura());
 }
 
 void TEstadoEditor::ahChange() {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -299,6 +300,29 @@ class TEstadoEditor {
   // While a file is applied the picture is not drawn: it is drawn once, whole,
   // at the end.
   bool desenhoAdiado_ = false;
+
+  // What the picture kept aside on `Image` was drawn from. While all of it is
+  // unchanged, a pointer move in information mode only puts back the pixels
+  // of the last highlight, instead of redrawing the whole picture.
+  struct tFundo {
+    TSecaoTipo secao;
+    tContextoDesenho contexto;
+    tVista vista;
+    const TCanvas* canvas = nullptr;
+    int largura = 0;
+    int altura = 0;
+    int linhaMarcada = 0;
+    std::string xCruz;
+    std::string yCruz;
+    bool operator==(const tFundo&) const = default;
+  };
+  std::optional<tFundo> fundo_;
+  std::vector<tRetangulo> destaque_;  // what the highlight on the kept picture covers
+
+  TGradeTexto* TabelaComCruz();
+  bool FundoEmDia();
+  void GuardarFundo();
+  void MostrarDestaque(const TSegs* seg, int j);
 
   void CarregarNaTabela(int t);
   void CarregarCamada();

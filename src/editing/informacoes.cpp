@@ -92,14 +92,12 @@ void TEstadoEditor::MostrarInformacoes(long double x, long double y) {
         else if (r != 0)
           l4 = "Rampa " + FloatParaTexto(std::fabs(1 / r), 10) + " / 1";
       }
-      AtualizarDesenho();
-      zidod::DesenharSegmento(*Image, vista, mp, clRoxo, 2, seg.x[j], seg.y[j], seg.x[j + 1],
-                              seg.y[j + 1]);
+      MostrarDestaque(&seg, j);
       return;
     }
   }
   semAcerto();
-  AtualizarDesenho();
+  MostrarDestaque(nullptr, 0);
 }
 
 void TEstadoEditor::SelecionarPontoProximo(long double x, long double y) {

@@ -142,6 +142,24 @@ void TCanvasImagem::LineTo(int x, int y) {
   posicao_ = ate;
 }
 
+// A shared copy: the pixels are copied once, when the picture is next drawn on.
+bool TCanvasImagem::GuardarFundo() {
+  fundo_ = imagem_;
+  return true;
+}
+
+void TCanvasImagem::RestaurarFundo(int x1, int y1, int x2, int y2) {
+  if (fundo_.size() != imagem_.size()) return;
+  x1 = std::clamp(x1, 0, imagem_.width());
+  x2 = std::clamp(x2, 0, imagem_.width());
+  y1 = std::clamp(y1, 0, imagem_.height());
+  y2 = std::clamp(y2, 0, imagem_.height());
+  if (x1 >= x2) return;
+  const int bytes = (x2 - x1) * 4;
+  for (int y = y1; y < y2; ++y)
+    std::copy_n(fundo_.constScanLine(y) + x1 * 4, bytes, imagem_.scanLine(y) + x1 * 4);
+}
+
 void TCanvasImagem::Polygon(const std::vector<tPixel>& pontos) {
   if (pontos.empty()) return;
   {

@@ -25,11 +25,14 @@ class TCanvasImagem : public TCanvas {
   void LineTo(int x, int y) override;
   void Polygon(const std::vector<tPixel>& pontos) override;
   void TextOut(int x, int y, const std::string& texto) override;
+  bool GuardarFundo() override;
+  void RestaurarFundo(int x1, int y1, int x2, int y2) override;
 
  private:
   void Linha(tPixel de, tPixel ate, tCor cor);
   void Preencher(int x1, int y1, int x2, int y2, tCor cor);
   QImage imagem_;
+  QImage fundo_;
   tPixel posicao_;
 };
 

@@ -33,6 +33,15 @@ struct tPixel {
   bool operator==(const tPixel&) const = default;
 };
 
+// Columns x1 to x2 - 1 and rows y1 to y2 - 1.
+struct tRetangulo {
+  int x1 = 0;
+  int y1 = 0;
+  int x2 = 0;
+  int y2 = 0;
+  bool operator==(const tRetangulo&) const = default;
+};
+
 struct tCaneta {
   tCor cor = clPreto;
   int largura = 1;  // 0 and 1 both draw one pixel wide
@@ -65,6 +74,13 @@ class TCanvas {
   virtual void Polygon(const std::vector<tPixel>& pontos) = 0;
   // Text in the font, its top-left corner at (x, y), on the brush colour.
   virtual void TextOut(int x, int y, const std::string& texto) = 0;
+
+  // Keeps the picture as it is now, so that parts drawn over it later can be
+  // taken back by RestaurarFundo. A canvas that cannot keep one returns
+  // false; its owner then redraws the whole picture instead.
+  virtual bool GuardarFundo() { return false; }
+  // Puts back columns x1 to x2 - 1 and rows y1 to y2 - 1 of the kept picture.
+  virtual void RestaurarFundo(int /*x1*/, int /*y1*/, int /*x2*/, int /*y2*/) {}
 
   tCaneta caneta;
   tCor pincel = clBranco;

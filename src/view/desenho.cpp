@@ -150,6 +150,47 @@ void DesenharSegmento(TCanvas& c, const tVista& vista, bool mostrarPontos, tCor 
   for (const tPixel& p : {p1, p2}) c.Rectangle(p.x - 2, p.y - 2, p.x + 2, p.y + 2);
 }
 
+std::vector<tRetangulo> RetangulosDaLinha(tPixel p1, tPixel p2, int largura, int larguraRaster,
+                                          int alturaRaster) {
+  constexpr long double kPasso = 64;
+  // Wide pens spread about half their width each side, and their ends are
+  // rounded to whole pixels.
+  const int margem = largura / 2 + 2;
+  // Along the longer axis, pieces of kPasso pixels; across, the line's extent
+  // over that piece. Only the part over the raster is covered.
+  const bool deitada = std::abs(static_cast<long double>(p2.x) - p1.x) >=
+                       std::abs(static_cast<long double>(p2.y) - p1.y);
+  const long double a0 = deitada ? p1.x : p1.y;
+  const long double a1 = deitada ? p2.x : p2.y;
+  const long double b0 = deitada ? p1.y : p1.x;
+  const long double b1 = deitada ? p2.y : p2.x;
+  const long double limite = deitada ? larguraRaster : alturaRaster;
+  const long double limiteCruzado = deitada ? alturaRaster : larguraRaster;
+  const long double inicio = std::max(std::min(a0, a1), -static_cast<long double>(margem));
+  const long double fim = std::min(std::max(a0, a1), limite + margem);
+  std::vector<tRetangulo> r;
+  for (long double a = inicio; a <= fim; a += kPasso) {
+    const long double proximo = std::min(a + kPasso, fim);
+    const auto cruzado = [&](long double t) {
+      return a1 == a0 ? b0 : b0 + (b1 - b0) * (t - a0) / (a1 - a0);
+    };
+    const long double c0 = std::min(cruzado(a), cruzado(proximo));
+    const long double c1 = std::max(cruzado(a), cruzado(proximo));
+    if (c1 < -margem || c0 > limiteCruzado + margem) continue;
+    const auto pixel = [](long double v, long double lo, long double hi) {
+      return static_cast<int>(std::clamp(v, lo, hi));
+    };
+    const int de = pixel(std::floor(a) - margem, 0, limite);
+    const int ate = pixel(std::ceil(proximo) + margem + 1, 0, limite);
+    const int deCruzado = pixel(std::floor(c0) - margem, 0, limiteCruzado);
+    const int ateCruzado = pixel(std::ceil(c1) + margem + 1, 0, limiteCruzado);
+    r.push_back(deitada ? tRetangulo{de, deCruzado, ate, ateCruzado}
+                        : tRetangulo{deCruzado, de, ateCruzado, ate});
+    if (proximo >= fim) break;
+  }
+  return r;
+}
+
 void DesenharCamada(TCanvas& c, const tVista& vista, const TSegs& elemento, tCor contorno,
                     tCor preenchimento) {
   std::vector<tPixel> pontos;

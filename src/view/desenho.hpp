@@ -19,6 +19,7 @@ struct tContextoDesenho {
   bool mostrarPontos = true;
   int larguraArea = 467;  // size of the drawing area
   int alturaArea = 468;
+  bool operator==(const tContextoDesenho&) const = default;
 };
 
 // Clears the raster, draws the axes (computing the transform) and the
@@ -35,6 +36,12 @@ void DesenharEixos(TCanvas& canvas, const tContextoDesenho& contexto, tVista& vi
 // ends when markers are shown and the pen is thin.
 void DesenharSegmento(TCanvas& canvas, const tVista& vista, bool mostrarPontos, tCor cor,
                       int largura, long double x1, long double y1, long double x2, long double y2);
+
+// Rectangles of a raster of the given size that together cover every pixel a
+// line from p1 to p2 of pen width `largura` can paint: short pieces along
+// the line, so that a long diagonal does not cover the whole raster.
+std::vector<tRetangulo> RetangulosDaLinha(tPixel p1, tPixel p2, int largura, int larguraRaster,
+                                          int alturaRaster);
 
 // A fixed-area element as a filled polygon, without markers.
 void DesenharCamada(TCanvas& canvas, const tVista& vista, const TSegs& elemento, tCor contorno,
