@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -59,7 +60,7 @@ TEST(Materiais, GravacaoQueFalhaMantemOArquivo) {
 
 // A table kept elsewhere and linked into place stays linked and keeps its mode.
 TEST(Materiais, TabelaLigadaContinuaLigadaEComOModo) {
-  const fs::path pasta = fs::temp_directory_path() / "zidod-materiais-ligada";
+  const fs::path pasta = fs::temp_directory_path() / ("zidod-materiais-ligada-" + std::to_string(getpid()));
   fs::remove_all(pasta);
   fs::create_directories(pasta / "comum");
   const fs::path comum = pasta / "comum" / "materiais.tab";
