@@ -78,7 +78,11 @@ std::string TEstadoEditor::GerarTpo() {
 
 void TEstadoEditor::GravarTpo() {
   if (secao.nomeArquivo.empty()) throw ErroArquivo("Nenhum arquivo foi escolhido para gravar.");
-  GravarArquivo(secao.nomeArquivo, GerarTpo());
+  try {
+    GravarArquivo(secao.nomeArquivo, GerarTpo());
+  } catch (const ErroPastaSemEscrita& e) {
+    throw ErroPastaSemEscrita(std::string(e.what()) + " Use \"Salvar Como\" para gravar em outra pasta.");
+  }
   Caption = std::string(kTituloPrograma) + " 3.0 ->> " + secao.nomeArquivo;
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -54,6 +55,25 @@ TEST(Materiais, GravacaoQueFalhaMantemOArquivo) {
   GravarTabelaMateriais(caminho, {"ANTIGO"});
   fs::create_directories(pasta / "materiais.tab.ocupado");
   EXPECT_EQ(LerTabelaMateriais(caminho), std::vector<std::string>{"ANTIGO"});
+  fs::remove_all(pasta);
+}
+
+// A table kept elsewhere and linked into place stays linked and keeps its mode.
+TEST(Materiais, TabelaLigadaContinuaLigadaEComOModo) {
+  const fs::path pasta = fs::temp_directory_path() / ("zidod-materiais-ligada-" + std::to_string(getpid()));
+  fs::remove_all(pasta);
+  fs::create_directories(pasta / "comum");
+  const fs::path comum = pasta / "comum" / "materiais.tab";
+  GravarTabelaMateriais(comum.string(), {"ANTIGO"});
+  fs::permissions(comum, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const fs::path ligacao = pasta / "materiais.tab";
+  fs::create_symlink(comum, ligacao);
+  TEstadoEditor e;
+  e.lgv = {"AREIA", "BRITA"};
+  e.SalvarMateriais(ligacao.string());
+  EXPECT_TRUE(fs::is_symlink(ligacao));
+  EXPECT_EQ(LerArquivo(comum.string()), "AREIA\r\nBRITA\r\n");
+  EXPECT_EQ(fs::status(comum).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   fs::remove_all(pasta);
 }
 
