@@ -9,6 +9,7 @@
 
 #include "platform/transporte_local.hpp"
 #include "secao_maxima.hpp"
+#include "apoio/dialogos_gravados.hpp"
 
 namespace zidod {
 namespace {

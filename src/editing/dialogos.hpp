@@ -1,11 +1,9 @@
 // What the editor asks of its windows: messages, file choices, and bringing
-// its main window to the front. The Qt window answers with real dialogs;
-// tests and the batch tool with TDialogosGravados.
+// its main window to the front. The Qt window answers with real dialogs.
 #pragma once
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace zidod {
 
@@ -23,37 +21,14 @@ class TDialogos {
   virtual bool TrazerEditorParaFrente() = 0;
 };
 
-// Keeps the messages and answers the file choices from a queue.
-class TDialogosGravados : public TDialogos {
+// No windows to ask: messages go nowhere, no file is chosen and no window
+// comes to the front. An editor has these until its owner gives it windows.
+class TDialogosNenhum : public TDialogos {
  public:
-  struct tMensagem {
-    std::string titulo;
-    std::string texto;
-    tIcone icone;
-    bool operator==(const tMensagem&) const = default;
-  };
-
-  void Mensagem(const std::string& titulo, const std::string& texto, tIcone icone) override {
-    mensagens.push_back({titulo, texto, icone});
-  }
-  std::optional<std::string> EscolherArquivoParaAbrir() override { return Proximo(); }
-  std::optional<std::string> EscolherArquivoParaSalvar() override { return Proximo(); }
-  bool TrazerEditorParaFrente() override {
-    ++vezesNaFrente;
-    return true;
-  }
-
-  std::vector<tMensagem> mensagens;
-  std::vector<std::optional<std::string>> arquivos;  // answered first to last
-  int vezesNaFrente = 0;
-
- private:
-  std::optional<std::string> Proximo() {
-    if (arquivos.empty()) return std::nullopt;
-    auto r = arquivos.front();
-    arquivos.erase(arquivos.begin());
-    return r;
-  }
+  void Mensagem(const std::string&, const std::string&, tIcone) override {}
+  std::optional<std::string> EscolherArquivoParaAbrir() override { return std::nullopt; }
+  std::optional<std::string> EscolherArquivoParaSalvar() override { return std::nullopt; }
+  bool TrazerEditorParaFrente() override { return false; }
 };
 
 }  // namespace zidod

@@ -60,7 +60,7 @@ class TEstadoEditor {
   TSecaoTipo secao;
 
   // The windows' answers: messages and file choices.
-  std::shared_ptr<TDialogos> dialogos = std::make_shared<TDialogosGravados>();
+  std::shared_ptr<TDialogos> dialogos = std::make_shared<TDialogosNenhum>();
 
   // --- Main window
   std::string Caption;

@@ -15,7 +15,8 @@
 
 #include "align_edit.hpp"
 #include "janela_principal.hpp"
-#include "view/canvas_gravador.hpp"
+#include "apoio/canvas_gravador.hpp"
+#include "apoio/dialogos_gravados.hpp"
 
 namespace zidod {
 namespace {

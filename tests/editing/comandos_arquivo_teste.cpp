@@ -5,6 +5,7 @@
 #include "document/arquivo.hpp"
 #include "document/formato_tpo.hpp"
 #include "editing/estado_editor.hpp"
+#include "apoio/dialogos_gravados.hpp"
 
 namespace zidod {
 namespace {

@@ -8,6 +8,7 @@
 #include "cad_falso.hpp"
 #include "document/numeros.hpp"
 #include "editing/estado_editor.hpp"
+#include "apoio/dialogos_gravados.hpp"
 
 namespace zidod {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "document/numeros.hpp"
 #include "editing/estado_editor.hpp"
-#include "view/canvas_gravador.hpp"
+#include "apoio/canvas_gravador.hpp"
 
 namespace zidod {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editing/estado_editor.hpp"
-#include "view/canvas_gravador.hpp"
+#include "apoio/canvas_gravador.hpp"
 
 namespace zidod {
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "document/numeros.hpp"
-#include "view/canvas_gravador.hpp"
+#include "apoio/canvas_gravador.hpp"
 
 namespace zidod {
 namespace {

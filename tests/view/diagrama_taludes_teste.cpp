@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "view/canvas_gravador.hpp"
+#include "apoio/canvas_gravador.hpp"
 
 namespace zidod {
 namespace {

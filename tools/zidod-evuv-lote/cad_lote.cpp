@@ -12,24 +12,29 @@ namespace zidod {
 
 namespace {
 
-// The editor's messages as one line each ("\r" is how a message box breaks lines).
-std::string Mensagens(const TDialogosGravados& dialogos) {
-  std::string r;
-  for (const auto& m : dialogos.mensagens) {
-    std::string texto = m.texto;
-    for (char& c : texto)
+// Without windows, the editor's messages become the command's error: one
+// line each ("\r" is how a message box breaks lines).
+class TDialogosDoLote : public TDialogos {
+ public:
+  void Mensagem(const std::string& titulo, const std::string& texto, tIcone) override {
+    std::string linha = titulo + " " + texto;
+    for (char& c : linha)
       if (c == '\r') c = ' ';
-    if (!r.empty()) r += "\n";
-    r += m.titulo + " " + texto;
+    if (!mensagens.empty()) mensagens += "\n";
+    mensagens += linha;
   }
-  return r;
-}
+  std::optional<std::string> EscolherArquivoParaAbrir() override { return std::nullopt; }
+  std::optional<std::string> EscolherArquivoParaSalvar() override { return std::nullopt; }
+  bool TrazerEditorParaFrente() override { return false; }
+
+  std::string mensagens;
+};
 
 void Desenhar(TEstadoEditor& editor) {
-  const auto dialogos = std::make_shared<TDialogosGravados>();
+  const auto dialogos = std::make_shared<TDialogosDoLote>();
   editor.dialogos = dialogos;
-  editor.dxButton2Click();
-  if (!dialogos->mensagens.empty()) throw std::runtime_error(Mensagens(*dialogos));
+  editor.DesenharNoCad();
+  if (!dialogos->mensagens.empty()) throw std::runtime_error(dialogos->mensagens);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "view/canvas_gravador.hpp"
+#include "apoio/canvas_gravador.hpp"
 
 namespace zidod {
 
