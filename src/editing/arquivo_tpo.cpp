@@ -6,7 +6,6 @@
 #include "document/formato_tpo.hpp"
 #include "document/texto.hpp"
 #include "editing/estado_editor.hpp"
-#include "editing/versao_programa.hpp"
 
 namespace zidod {
 
@@ -83,7 +82,7 @@ void TEstadoEditor::GravarTpo() {
   } catch (const ErroPastaSemEscrita& e) {
     throw ErroPastaSemEscrita(std::string(e.what()) + " Use \"Salvar Como\" para gravar em outra pasta.");
   }
-  Caption = std::string(kTituloPrograma) + " 3.0 ->> " + secao.nomeArquivo;
+  Caption = Titulo(tVersaoTitulo::formato, secao.nomeArquivo);
 }
 
 int TEstadoEditor::LerTpo(const std::string& caminho) { return LerTpo(LerArquivo(caminho), caminho); }
@@ -109,7 +108,7 @@ int TEstadoEditor::LerTpo(std::string_view bytes, const std::string& caminho) {
     }
     CarregarNaTabela(segPlataforma);
     secao.nomeArquivo = caminho;
-    Caption = std::string(kTituloPrograma) + " V." + VersaoPrograma + " ->> " + caminho;
+    Caption = Titulo(tVersaoTitulo::programa, caminho);
     AplicarRoteiroPistas();
     desenhoAdiado_ = false;
   } catch (const std::exception& e) {

@@ -30,7 +30,7 @@ void TEstadoEditor::Novo() {
   ncamChange();
   LimparDocumento(secao);
   secao.nomeArquivo.clear();
-  Caption = std::string(kTituloPrograma) + " 3.0";
+  Caption = Titulo(tVersaoTitulo::formato);
 }
 
 void TEstadoEditor::NovoClick() {

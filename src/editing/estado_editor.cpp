@@ -16,8 +16,15 @@ TGradeTexto TabelaInicial(std::vector<std::string> titulos) {
 
 }  // namespace
 
+std::string Titulo(tVersaoTitulo versao, const std::string& arquivo) {
+  std::string t = std::string(kTituloPrograma) +
+                  (versao == tVersaoTitulo::programa ? std::string(" V.") + VersaoPrograma : " 3.0");
+  if (!arquivo.empty()) t += " ->> " + arquivo;
+  return t;
+}
+
 TEstadoEditor::TEstadoEditor()
-    : Caption(std::string(kTituloPrograma) + " V." + VersaoPrograma),
+    : Caption(Titulo(tVersaoTitulo::programa)),
       // Column 5 of the platform table is the hidden working column of manual entry.
       sg1(TabelaInicial({"", "X", "Y", "PL", "IDENTIFICADOR", ""})),
       sg2(TabelaInicial({"", "X", "Y"})),

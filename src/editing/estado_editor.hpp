@@ -35,6 +35,13 @@ enum class tPagina { pterra, ptal, psarg, tbsPavimento };
 
 inline constexpr const char* kTituloPrograma = "Editor de Zidod Evuv";
 
+// Which version the caption names: the program's own (at start-up and after
+// opening a file) or the file format's (after "Novo" and after saving).
+enum class tVersaoTitulo { programa, formato };
+
+// The main window's caption, with the file after " ->> " when there is one.
+std::string Titulo(tVersaoTitulo versao, const std::string& arquivo = {});
+
 // A field of manual entry: its text, and whether the user typed in it since
 // the program last wrote it.
 struct tCampoManual {
