@@ -117,6 +117,14 @@ tDecimal Decompor(long double valor, int digitos) {
   return d;
 }
 
+// What the representations show of a value that is not a number of metres:
+// never stored, but shown rather than taken apart digit by digit.
+std::optional<std::string> TextoNaoFinito(long double valor) {
+  if (std::isnan(valor)) return "NAN";
+  if (std::isinf(valor)) return valor < 0 ? "-INF" : "INF";
+  return std::nullopt;
+}
+
 }  // namespace
 
 long double StrParaFloat(std::string_view texto) {
@@ -150,6 +158,7 @@ bool TemValor(std::string_view texto) {
 }
 
 std::string FloatParaTexto(long double valor, int digitos) {
+  if (auto texto = TextoNaoFinito(valor)) return *texto;
   const tDecimal d = Decompor(valor, digitos);
   if (d.digitos.empty()) return "0";
   std::string s = d.negativo ? "-" : "";
@@ -165,6 +174,7 @@ std::string FloatParaTexto(long double valor, int digitos) {
 }
 
 std::string FloatParaTextoFixo(long double valor, int decimais, int precisao) {
+  if (auto texto = TextoNaoFinito(valor)) return *texto;
   const tDecimal d = Decompor(valor, precisao);
   if (d.expoente >= precisao) return FloatParaTexto(valor, precisao);
   // Digits beyond the precision are shown as zeros, as with the rounding to
@@ -184,6 +194,7 @@ std::string FloatParaTextoFixo(long double valor, int decimais, int precisao) {
 }
 
 std::string FloatParaTextoFixoDoGeral(long double valor, int decimais) {
+  if (auto texto = TextoNaoFinito(valor)) return *texto;
   const auto lento = [&] { return FloatParaTextoFixo(StrParaFloatTolerante(FloatParaTexto(valor)), decimais, 15); };
   const tDecimal d = Decompor(valor, 15);
   if (d.digitos.empty()) return FloatParaTextoFixo(0, decimais, 15);

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <locale>
 
@@ -91,6 +92,28 @@ TEST(FloatParaTextoFixo, DecimaisEPrecisao) {
   };
   for (const auto& c : casos)
     EXPECT_EQ(FloatParaTextoFixo(c.valor, c.decimais, c.precisao), c.texto) << c.texto;
+}
+
+TEST(Representacoes, ValoresNosLimitesDoTipo) {
+  const long double inf = std::numeric_limits<long double>::infinity();
+  const struct {
+    long double valor;
+    const char* geral;
+    const char* fixo;  // 5 decimals, precision 15
+  } casos[] = {
+      {StrParaFloat("1E4932"), "1E4932", "1E4932"},
+      {StrParaFloat("-1E4932"), "-1E4932", "-1E4932"},
+      {std::numeric_limits<long double>::denorm_min(), "3.64519953188247E-4951", "0.00000"},
+      {StrParaFloat("9.99999E+99"), "9.99999E99", "9.99999E99"},
+      {inf, "INF", "INF"},
+      {-inf, "-INF", "-INF"},
+      {std::numeric_limits<long double>::quiet_NaN(), "NAN", "NAN"},
+  };
+  for (const auto& c : casos) {
+    EXPECT_EQ(FloatParaTexto(c.valor), c.geral) << c.geral;
+    EXPECT_EQ(FloatParaTextoFixo(c.valor, 5, 15), c.fixo) << c.geral;
+    EXPECT_EQ(FloatParaTextoFixoDoGeral(c.valor, 5), c.fixo) << c.geral;
+  }
 }
 
 TEST(FormatarCampo, ExemplosDoNormalizador) {
