@@ -10,13 +10,18 @@ namespace zidod {
 namespace {
 
 // A field of the file: trimmed, left-aligned, cut or padded to `largura`.
+// A text field keeps a leading "*": only a measurement reads it as no value.
 std::string Campo(std::string_view texto, int largura, int decimais = 0) {
+  if (decimais == 0 && !EmBranco(texto)) {
+    const std::string aparado = PrimeirosCaracteres(Aparar(texto), static_cast<std::size_t>(largura));
+    return aparado + std::string(static_cast<std::size_t>(largura) - ContarCaracteres(aparado), ' ');
+  }
   return FormatarCampo(texto, largura, tAlinhamento::esquerda, decimais);
 }
 
 // A number's field: its general representation with fixed decimals.
 std::string Campo(long double valor, int largura, int decimais) {
-  return Campo(FloatParaTextoFixoDoGeral(valor, decimais), largura);
+  return Campo(CortarNumero(FloatParaTextoFixoDoGeral(valor, decimais), static_cast<std::size_t>(largura)), largura);
 }
 
 std::string Campo(std::int32_t valor, int largura) { return Campo(std::to_string(valor), largura); }
@@ -56,8 +61,10 @@ class tLeitor {
       inicio = fim + 1;
       ++numero;
       // A section file is text of short lines; anything else is refused at
-      // once rather than read as lines that match no rule.
-      if (linha.size() > kMaxLinha)
+      // once rather than read as lines that match no rule. Only a line of the
+      // free description is as long as the user made it: the writer keeps it
+      // whole, so the reader takes it whole.
+      if (linha.size() > kMaxLinha && !Comeca(linha, "&"))
         Recusar(numero, "linha longa demais (mais de " + std::to_string(kMaxLinha) +
                             " caracteres); o arquivo não é uma seção tipo.");
       if (linha.find('\0') != std::string_view::npos)
@@ -74,7 +81,7 @@ class tLeitor {
   }
 
  private:
-  // Far longer than any line the writer makes, description lines included.
+  // Far longer than any fixed-column line the writer makes.
   static constexpr std::size_t kMaxLinha = 65536;
 
   int versao_ = 0;

@@ -234,6 +234,31 @@ std::string FloatParaTextoFixoDoGeral(long double valor, int decimais) {
   return d.negativo && !zero ? "-" + texto : texto;
 }
 
+std::string CortarNumero(std::string_view numero, std::size_t largura) {
+  if (numero.size() <= largura) return std::string(numero);
+  std::string texto(numero);
+  // A fixed form whose integer digits do not fit is first written with an
+  // exponent, as the general representation does beyond its digits.
+  const std::size_t sinal = texto[0] == '-' ? 1 : 0;
+  const std::size_t fimInteiro = std::min(texto.find('.'), texto.size());
+  if (texto.find('E') == std::string::npos && fimInteiro > largura &&
+      texto.find_first_not_of("0123456789", sinal) >= fimInteiro) {
+    std::string digitos = texto.substr(sinal, fimInteiro - sinal);
+    if (fimInteiro < texto.size()) digitos += texto.substr(fimInteiro + 1);
+    texto = texto.substr(0, sinal) + digitos[0] + "." + digitos.substr(1) + "E" +
+            std::to_string(fimInteiro - sinal - 1);
+  }
+  const std::size_t e = texto.find('E');
+  if (e == std::string::npos || texto.size() - e >= largura) return texto.substr(0, largura);
+  const std::string_view expoente = std::string_view(texto).substr(e);
+  std::string mantissa = texto.substr(0, std::min(e, largura - expoente.size()));
+  // As the general representation writes it: no trailing zeros, no bare point.
+  if (mantissa.find('.') != std::string::npos) mantissa.erase(mantissa.find_last_not_of('0') + 1);
+  if (mantissa.back() == '.') mantissa.pop_back();
+  if (mantissa.find_first_of("0123456789") == std::string::npos) return texto.substr(0, largura);
+  return mantissa + std::string(expoente);
+}
+
 std::string FormatarCampo(std::string_view texto, int largura, tAlinhamento alinhamento,
                           int decimais) {
   const std::string aparado = Aparar(texto);
@@ -244,7 +269,7 @@ std::string FormatarCampo(std::string_view texto, int largura, tAlinhamento alin
   else if (decimais == 0)
     resultado = aparado;
   else
-    resultado = FloatParaTextoFixo(StrParaFloatTolerante(aparado), decimais, 15);
+    resultado = CortarNumero(FloatParaTextoFixo(StrParaFloatTolerante(aparado), decimais, 15), n);
   std::size_t tamanho = ContarCaracteres(resultado);
   if (alinhamento == tAlinhamento::esquerda && tamanho < n) resultado.append(n - tamanho, ' ');
   if (tamanho > n) resultado = PrimeirosCaracteres(resultado, n);

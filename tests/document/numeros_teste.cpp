@@ -133,6 +133,27 @@ TEST(FormatarCampo, ExemplosDoNormalizador) {
   EXPECT_EQ(FormatarCampo("çãõéíú", 3, esquerda, 0), "çãõ");
 }
 
+// Cut to the width, a number in exponent form keeps its exponent.
+TEST(FormatarCampo, NumeroLongoGuardaSeuExpoente) {
+  const struct {
+    const char* texto;
+    int largura;
+    int decimais;
+    const char* campo;
+  } casos[] = {
+      {"1.23456789012345E20", 10, 3, "1.23456E20"},
+      {"-1.18973149535723E4932", 15, 5, "-1.1897314E4932"},
+      {"123456789012345678", 15, 5, "1.2345678901E17"},
+      {"-1.5E300", 6, 3, "-1E300"},
+      {"-1.23456789012346E17", 15, 5, "-1.23456789E17"},  // as the general representation would end
+      {"1.1E4932", 4, 3, "1.1E"},  // no room for a digit and the exponent
+      {"-999999999999050", 15, 5, "-9.999999999E14"},  // integer digits that do not fit
+      {"-123456789.5", 15, 5, "-123456789.5000"},
+  };
+  for (const auto& c : casos)
+    EXPECT_EQ(FormatarCampo(c.texto, c.largura, tAlinhamento::nenhum, c.decimais), c.campo) << c.texto;
+}
+
 TEST(TemValor, VazioOuAsteriscoNaoTemValor) {
   EXPECT_TRUE(TemValor(" 0.5 "));
   EXPECT_FALSE(TemValor("   "));
