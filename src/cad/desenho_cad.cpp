@@ -39,9 +39,7 @@ void DesenharElementoNoCad(const TSegs& seg, TObjetoAutomacao& aplicacao) {
 
 std::optional<tAvisoCad> DesenharNoCad(TSecaoTipo& secao, tAcadParams& acad,
                                        TConectorCad& conector) {
-  for (int slot : {segPlataforma, segAterroEsq, segAterroDir, segCorteEsq1, segCorteDir1,
-                   segCorteEsq2, segCorteDir2, segCorteEsq3, segCorteDir3})
-    secao.segs[slot].descricao = std::string(NomeFixo(slot));
+  NomearElementosFixos(secao);
   if (auto aviso = ConectarCad(acad, conector)) return aviso;
   try {
     for (int slot = 0; slot <= segCorteDir3; ++slot)

@@ -24,6 +24,11 @@ class ErroArquivo : public std::runtime_error {
 inline constexpr std::string_view kLinhaVersao = "! Ridiz Aroz Versao 3.0";
 inline constexpr std::string_view kGrupoVariavel = "@ ELEMENTOS_DE_AREA_VARIAVEL";
 inline constexpr std::string_view kGrupoFixo = "@ ELEMENTOS_DE_AREA_FIXA";
+// What a blank "Largura Total" or "Espessura Total" is written and read as.
+inline constexpr std::string_view kTotalEmBranco = "0.000";
+
+// The name of the section of slots 0 to 7 in its header, empty for the others.
+std::string_view NomeSecao(int slot);
 
 // --- Writing: each function gives one line, UTF-8, without its line end.
 

@@ -117,6 +117,14 @@ tDecimal Decompor(long double valor, int digitos) {
   return d;
 }
 
+// What the representations show of a value that is not a number of metres:
+// never stored, but shown rather than taken apart digit by digit.
+std::optional<std::string> TextoNaoFinito(long double valor) {
+  if (std::isnan(valor)) return "NAN";
+  if (std::isinf(valor)) return valor < 0 ? "-INF" : "INF";
+  return std::nullopt;
+}
+
 }  // namespace
 
 long double StrParaFloat(std::string_view texto) {
@@ -150,6 +158,7 @@ bool TemValor(std::string_view texto) {
 }
 
 std::string FloatParaTexto(long double valor, int digitos) {
+  if (auto texto = TextoNaoFinito(valor)) return *texto;
   const tDecimal d = Decompor(valor, digitos);
   if (d.digitos.empty()) return "0";
   std::string s = d.negativo ? "-" : "";
@@ -165,6 +174,7 @@ std::string FloatParaTexto(long double valor, int digitos) {
 }
 
 std::string FloatParaTextoFixo(long double valor, int decimais, int precisao) {
+  if (auto texto = TextoNaoFinito(valor)) return *texto;
   const tDecimal d = Decompor(valor, precisao);
   if (d.expoente >= precisao) return FloatParaTexto(valor, precisao);
   // Digits beyond the precision are shown as zeros, as with the rounding to
@@ -184,6 +194,7 @@ std::string FloatParaTextoFixo(long double valor, int decimais, int precisao) {
 }
 
 std::string FloatParaTextoFixoDoGeral(long double valor, int decimais) {
+  if (auto texto = TextoNaoFinito(valor)) return *texto;
   const auto lento = [&] { return FloatParaTextoFixo(StrParaFloatTolerante(FloatParaTexto(valor)), decimais, 15); };
   const tDecimal d = Decompor(valor, 15);
   if (d.digitos.empty()) return FloatParaTextoFixo(0, decimais, 15);
@@ -223,6 +234,31 @@ std::string FloatParaTextoFixoDoGeral(long double valor, int decimais) {
   return d.negativo && !zero ? "-" + texto : texto;
 }
 
+std::string CortarNumero(std::string_view numero, std::size_t largura) {
+  if (numero.size() <= largura) return std::string(numero);
+  std::string texto(numero);
+  // A fixed form whose integer digits do not fit is first written with an
+  // exponent, as the general representation does beyond its digits.
+  const std::size_t sinal = texto[0] == '-' ? 1 : 0;
+  const std::size_t fimInteiro = std::min(texto.find('.'), texto.size());
+  if (texto.find('E') == std::string::npos && fimInteiro > largura &&
+      texto.find_first_not_of("0123456789", sinal) >= fimInteiro) {
+    std::string digitos = texto.substr(sinal, fimInteiro - sinal);
+    if (fimInteiro < texto.size()) digitos += texto.substr(fimInteiro + 1);
+    texto = texto.substr(0, sinal) + digitos[0] + "." + digitos.substr(1) + "E" +
+            std::to_string(fimInteiro - sinal - 1);
+  }
+  const std::size_t e = texto.find('E');
+  if (e == std::string::npos || texto.size() - e >= largura) return texto.substr(0, largura);
+  const std::string_view expoente = std::string_view(texto).substr(e);
+  std::string mantissa = texto.substr(0, std::min(e, largura - expoente.size()));
+  // As the general representation writes it: no trailing zeros, no bare point.
+  if (mantissa.find('.') != std::string::npos) mantissa.erase(mantissa.find_last_not_of('0') + 1);
+  if (mantissa.back() == '.') mantissa.pop_back();
+  if (mantissa.find_first_of("0123456789") == std::string::npos) return texto.substr(0, largura);
+  return mantissa + std::string(expoente);
+}
+
 std::string FormatarCampo(std::string_view texto, int largura, tAlinhamento alinhamento,
                           int decimais) {
   const std::string aparado = Aparar(texto);
@@ -233,7 +269,7 @@ std::string FormatarCampo(std::string_view texto, int largura, tAlinhamento alin
   else if (decimais == 0)
     resultado = aparado;
   else
-    resultado = FloatParaTextoFixo(StrParaFloatTolerante(aparado), decimais, 15);
+    resultado = CortarNumero(FloatParaTextoFixo(StrParaFloatTolerante(aparado), decimais, 15), n);
   std::size_t tamanho = ContarCaracteres(resultado);
   if (alinhamento == tAlinhamento::esquerda && tamanho < n) resultado.append(n - tamanho, ' ');
   if (tamanho > n) resultado = PrimeirosCaracteres(resultado, n);

@@ -44,11 +44,17 @@ std::string FloatParaTextoFixo(long double valor, int decimais, int precisao);
 // Rounds the general representation's digits directly.
 std::string FloatParaTextoFixoDoGeral(long double valor, int decimais);
 
+// A number's text cut to `largura` characters. An exponent form loses
+// digits of its mantissa, never its exponent, so that the value keeps its
+// magnitude; any other text keeps its first characters.
+std::string CortarNumero(std::string_view numero, std::size_t largura);
+
 enum class tAlinhamento { nenhum, esquerda };
 
 // Trims, reformats with fixed decimals (tolerantly) when `decimais` > 0, turns
 // an empty or "*" text into spaces (no decimals) or asterisks, pads on the
-// right with left alignment, and cuts to `largura` characters.
+// right with left alignment, and cuts to `largura` characters (a number as
+// CortarNumero does).
 std::string FormatarCampo(std::string_view texto, int largura, tAlinhamento alinhamento,
                           int decimais);
 

@@ -3,14 +3,14 @@
 namespace zidod {
 
 const std::array<tIdentificador, 8> kIdentificadores = {{
-    {"Bordo Acostamento Esquerda", -2, -5},
-    {"Bordo Pista Esquerda", -1, -4},
+    {kBordoAcostamentoEsquerda, -2, -5},
+    {kBordoPistaEsquerda, -1, -4},
     {kEixoPrincipal, 0, std::nullopt},
     {kEixoSecundario, 9, std::nullopt},
-    {"Bordo Pista Direita", 1, 4},
-    {"Bordo Acostamento Direita", 2, 5},
-    {"Ponto Central", 3, std::nullopt},
-    {"Simples Plataforma", -20, std::nullopt},
+    {kBordoPistaDireita, 1, 4},
+    {kBordoAcostamentoDireita, 2, 5},
+    {kPontoCentral, 3, std::nullopt},
+    {kSimplesPlataforma, -20, std::nullopt},
 }};
 
 std::string RotuloCategoria(int categoria) { return "CAT" + std::to_string(categoria); }
@@ -32,19 +32,35 @@ void LimparDocumento(TSecaoTipo& secao) {
   secao.contornoDirConstruido = false;
 }
 
+namespace {
+
+struct tNomeFixo {
+  int slot;
+  std::string_view nome;
+};
+
+constexpr std::array<tNomeFixo, 9> kNomesFixos = {{
+    {segPlataforma, "Plataforma"},
+    {segAterroEsq, "Talude de Aterro Esquerdo"},
+    {segAterroDir, "Talude de Aterro Direito"},
+    {segCorteEsq1, "Talude de Corte Esquerdo 1ª Categoria"},
+    {segCorteDir1, "Talude de Corte Direito 1ª Categoria"},
+    {segCorteEsq2, "Talude de Corte Esquerdo 2ª Categoria"},
+    {segCorteDir2, "Talude de Corte Direito 2ª Categoria"},
+    {segCorteEsq3, "Talude de Corte Esquerdo 3ª Categoria"},
+    {segCorteDir3, "Talude de Corte Direito 3ª Categoria"},
+}};
+
+}  // namespace
+
 std::string_view NomeFixo(int slot) {
-  switch (slot) {
-    case segPlataforma: return "Plataforma";
-    case segAterroEsq: return "Talude de Aterro Esquerdo";
-    case segAterroDir: return "Talude de Aterro Direito";
-    case segCorteEsq1: return "Talude de Corte Esquerdo 1ª Categoria";
-    case segCorteDir1: return "Talude de Corte Direito 1ª Categoria";
-    case segCorteEsq2: return "Talude de Corte Esquerdo 2ª Categoria";
-    case segCorteDir2: return "Talude de Corte Direito 2ª Categoria";
-    case segCorteEsq3: return "Talude de Corte Esquerdo 3ª Categoria";
-    case segCorteDir3: return "Talude de Corte Direito 3ª Categoria";
-    default: return {};
-  }
+  for (const tNomeFixo& n : kNomesFixos)
+    if (n.slot == slot) return n.nome;
+  return {};
+}
+
+void NomearElementosFixos(TSecaoTipo& secao) {
+  for (const tNomeFixo& n : kNomesFixos) secao.segs[n.slot].descricao = n.nome;
 }
 
 std::optional<std::int32_t> CodigoDoIdentificador(std::string_view texto) {

@@ -41,10 +41,15 @@ enum class tLado { esquerdo, direito };
 // Slot of pavement layer n (1..12).
 constexpr int SlotCamada(int n) { return 7 + n; }
 
+// Slot of the cut slope of category k (1..3) whose first category is in
+// `slotCategoria1`.
+constexpr int SlotDaCategoria(int slotCategoria1, int categoria) {
+  return slotCategoria1 + (categoria == 1 ? 0 : categoria == 2 ? kDistanciaCat2 : kDistanciaCat3);
+}
+
 // Slot of the cut slope of category k (1..3) on one side.
 constexpr int SlotCorte(tLado lado, int categoria) {
-  const int base = lado == tLado::esquerdo ? segCorteEsq1 : segCorteDir1;
-  return categoria == 1 ? base : base + (categoria == 2 ? kDistanciaCat2 : kDistanciaCat3);
+  return SlotDaCategoria(lado == tLado::esquerdo ? segCorteEsq1 : segCorteDir1, categoria);
 }
 
 constexpr bool EhCorte(int slot) {
@@ -52,6 +57,12 @@ constexpr bool EhCorte(int slot) {
 }
 
 constexpr bool EhCamada(int slot) { return slot >= segCamada1 && slot <= segCamada12; }
+
+// The letters of the rotation axis ("esquerdo", "centro", "direito",
+// "interno", "externo") and of the crossfall ("Duplo", "Simples"), in the
+// order their choices offer them.
+constexpr std::string_view kLetrasEixo = "ecdix";
+constexpr std::string_view kLetrasCaimento = "ds";
 
 // "CAT1", "CAT2", "CAT3" for k = 1..3.
 std::string RotuloCategoria(int categoria);
@@ -113,6 +124,9 @@ void LimparDocumento(TSecaoTipo& secao);
 // Fixed name of a platform or slope slot (0-4, 20-23), empty for the others.
 std::string_view NomeFixo(int slot);
 
+// Writes the fixed names into the descriptions of those slots.
+void NomearElementosFixos(TSecaoTipo& secao);
+
 // Point identifiers of the platform, in the order the identifier list offers them.
 struct tIdentificador {
   std::string_view texto;
@@ -121,8 +135,14 @@ struct tIdentificador {
 };
 extern const std::array<tIdentificador, 8> kIdentificadores;
 
+constexpr std::string_view kBordoAcostamentoEsquerda = "Bordo Acostamento Esquerda";
+constexpr std::string_view kBordoPistaEsquerda = "Bordo Pista Esquerda";
 constexpr std::string_view kEixoPrincipal = "Eixo Principal";
 constexpr std::string_view kEixoSecundario = "Eixo Secundário";
+constexpr std::string_view kBordoPistaDireita = "Bordo Pista Direita";
+constexpr std::string_view kBordoAcostamentoDireita = "Bordo Acostamento Direita";
+constexpr std::string_view kPontoCentral = "Ponto Central";
+constexpr std::string_view kSimplesPlataforma = "Simples Plataforma";
 
 // Identifier text to code; nothing for a text that is not an identifier.
 std::optional<std::int32_t> CodigoDoIdentificador(std::string_view texto);

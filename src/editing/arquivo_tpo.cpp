@@ -11,16 +11,14 @@ namespace zidod {
 
 namespace {
 
-constexpr std::string_view kLetrasEixo = "ecdix";
-
 void AcrescentarPontos(std::vector<std::string>& linhas, const TSegs& seg) {
   for (int i = 0; i < seg.nPontos; ++i) linhas.push_back(LinhaPonto(seg, i));
 }
 
 // A cut-slope section: its three category subsections, each with the points
 // of its slot that carry its label.
-void AcrescentarCorte(std::vector<std::string>& linhas, const TSecaoTipo& secao, tLado lado,
-                      std::string_view nome) {
+void AcrescentarCorte(std::vector<std::string>& linhas, const TSecaoTipo& secao, tLado lado) {
+  const std::string_view nome = NomeSecao(SlotCorte(lado, 1));
   linhas.push_back(LinhaCabecalho(nome));
   linhas.push_back(LinhaPrefixos(secao.segs[SlotCorte(lado, 1)]));
   for (int categoria = 1; categoria <= 3; ++categoria) {
@@ -32,10 +30,10 @@ void AcrescentarCorte(std::vector<std::string>& linhas, const TSecaoTipo& secao,
   }
 }
 
-void AcrescentarAterro(std::vector<std::string>& linhas, const TSegs& seg, std::string_view nome) {
-  linhas.push_back(LinhaCabecalho(nome));
-  linhas.push_back(LinhaPrefixos(seg));
-  AcrescentarPontos(linhas, seg);
+void AcrescentarAterro(std::vector<std::string>& linhas, const TSecaoTipo& secao, int slot) {
+  linhas.push_back(LinhaCabecalho(NomeSecao(slot)));
+  linhas.push_back(LinhaPrefixos(secao.segs[slot]));
+  AcrescentarPontos(linhas, secao.segs[slot]);
 }
 
 }  // namespace
@@ -44,8 +42,8 @@ std::string TEstadoEditor::GerarTpo() {
   CapturarGeral();
   while (!Memo1.empty() && EmBranco(Memo1.back())) Memo1.pop_back();
   TSegs& plataforma = secao.segs[segPlataforma];
-  if (EmBranco(plataforma.larguraTotal)) plataforma.larguraTotal = "0.000";
-  if (EmBranco(plataforma.espessuraTotal)) plataforma.espessuraTotal = "0.000";
+  if (EmBranco(plataforma.larguraTotal)) plataforma.larguraTotal = kTotalEmBranco;
+  if (EmBranco(plataforma.espessuraTotal)) plataforma.espessuraTotal = kTotalEmBranco;
 
   std::vector<std::string> linhas;
   linhas.emplace_back(kLinhaVersao);
@@ -54,15 +52,15 @@ std::string TEstadoEditor::GerarTpo() {
   linhas.push_back(LinhaGeral(plataforma));
   linhas.push_back(LinhaPlataforma(plataforma));
   for (int i = 0; i < plataforma.nPontos; ++i) linhas.push_back(LinhaPontoPlataforma(plataforma, i));
-  AcrescentarAterro(linhas, secao.segs[segAterroEsq], "TALUDE_ATERRO_ESQUERDO");
-  AcrescentarAterro(linhas, secao.segs[segAterroDir], "TALUDE_ATERRO_DIREITO");
-  AcrescentarCorte(linhas, secao, tLado::esquerdo, "TALUDE_CORTE_ESQUERDO");
-  AcrescentarCorte(linhas, secao, tLado::direito, "TALUDE_CORTE_DIREITO");
+  AcrescentarAterro(linhas, secao, segAterroEsq);
+  AcrescentarAterro(linhas, secao, segAterroDir);
+  AcrescentarCorte(linhas, secao, tLado::esquerdo);
+  AcrescentarCorte(linhas, secao, tLado::direito);
   linhas.push_back(LinhaSarjeta(tLado::esquerdo, secao.sarjetaEsq));
   AcrescentarPontos(linhas, secao.segs[segSarjetaEsq]);
   linhas.push_back(LinhaSarjeta(tLado::direito, secao.sarjetaDir));
   AcrescentarPontos(linhas, secao.segs[segSarjetaDir]);
-  linhas.push_back(LinhaCabecalho("SARGETA_CENTRAL"));
+  linhas.push_back(LinhaCabecalho(NomeSecao(segSarjetaCentral)));
   AcrescentarPontos(linhas, secao.segs[segSarjetaCentral]);
   linhas.push_back(LinhaPavimento(ncam, ah, mp));
   linhas.emplace_back(kGrupoFixo);
@@ -161,7 +159,7 @@ void TEstadoEditor::AplicarLinhaTpo(const tLinhaTpo& linha) {
                                                      : std::string_view::npos;
     if (eixo != std::string_view::npos) radioeixo = static_cast<int>(eixo);
     plataforma.caimento = geral->caimento;
-    radiocaimento = geral->caimento == "d" ? 0 : 1;
+    radiocaimento = geral->caimento == kLetrasCaimento.substr(0, 1) ? 0 : 1;
   }
   if (const auto& pavimento = linha.pavimento) {
     if (ncam != pavimento->ncam) {

@@ -1,17 +1,8 @@
 // From the editors into the document.
-#include <array>
-
 #include "document/numeros.hpp"
 #include "editing/estado_editor.hpp"
 
 namespace zidod {
-
-namespace {
-
-constexpr std::array<const char*, 5> kLetrasEixo = {"e", "c", "d", "i", "x"};
-constexpr std::array<const char*, 2> kLetrasCaimento = {"d", "s"};
-
-}  // namespace
 
 void TEstadoEditor::CapturarGeral() {
   TSegs& plataforma = secao.segs[segPlataforma];
@@ -20,9 +11,9 @@ void TEstadoEditor::CapturarGeral() {
   plataforma.qtdePistas = radioqtdepistas + 1;
   plataforma.ptsRotacao = radioptsrotacao + 1;
   if (radioeixo >= 0 && radioeixo < static_cast<int>(kLetrasEixo.size()))
-    plataforma.eixoRotacao = kLetrasEixo[radioeixo];
+    plataforma.eixoRotacao = kLetrasEixo.substr(static_cast<std::size_t>(radioeixo), 1);
   if (radiocaimento >= 0 && radiocaimento < static_cast<int>(kLetrasCaimento.size()))
-    plataforma.caimento = kLetrasCaimento[radiocaimento];
+    plataforma.caimento = kLetrasCaimento.substr(static_cast<std::size_t>(radiocaimento), 1);
 }
 
 void TEstadoEditor::CapturarEditores() {

@@ -6,10 +6,6 @@ namespace zidod {
 
 namespace {
 
-constexpr std::array<int, 9> kSlotsComNomeFixo = {segPlataforma, segAterroEsq, segAterroDir,
-                                                  segCorteEsq1,  segCorteDir1, segCorteEsq2,
-                                                  segCorteDir2,  segCorteEsq3, segCorteDir3};
-
 // X and Y as the platform and slope tables show them.
 std::string TextoTabela(long double valor) { return FloatParaTextoFixo(valor, 3, 10); }
 
@@ -69,7 +65,7 @@ void TEstadoEditor::CarregarElemento(int t) {
 }
 
 void TEstadoEditor::CarregarNaTabela(int t) {
-  for (int slot : kSlotsComNomeFixo) secao.segs[slot].descricao = NomeFixo(slot);
+  NomearElementosFixos(secao);
   PrepararTabelas();
 
   const TSegs& seg = secao.segs[t];

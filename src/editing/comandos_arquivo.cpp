@@ -56,8 +56,8 @@ bool TEstadoEditor::IdentificadoresDefinidos() const {
   bool esquerda = false, direita = false, eixo = false;
   for (int r = 1; r < sg1.RowCount(); ++r) {
     const std::string& id = sg1.Cells(4, r);
-    esquerda = esquerda || id == "Bordo Acostamento Esquerda" || id == "Bordo Pista Esquerda";
-    direita = direita || id == "Bordo Acostamento Direita" || id == "Bordo Pista Direita";
+    esquerda = esquerda || id == kBordoAcostamentoEsquerda || id == kBordoPistaEsquerda;
+    direita = direita || id == kBordoAcostamentoDireita || id == kBordoPistaDireita;
     eixo = eixo || id == kEixoPrincipal;
   }
   return esquerda && direita && eixo;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 
 namespace zidod {
@@ -22,6 +23,10 @@ void Transladar(TSegs& talude, bool esquerdo, tPonto ancora) {
   const int iFixacao = esquerdo ? m - 1 : 0;
   const long double dx = talude.x[iFixacao] - ancora.x;
   const long double dy = talude.y[iFixacao] - ancora.y;
+  // Points near the limits of the type can overflow when moved; such a slope
+  // stays where it is rather than bring infinities into the document.
+  for (int i = 0; i < m; ++i)
+    if (!std::isfinite(talude.x[i] - dx) || !std::isfinite(talude.y[i] - dy)) return;
   for (int i = 0; i < m; ++i) {
     talude.x[i] -= dx;
     talude.y[i] -= dy;

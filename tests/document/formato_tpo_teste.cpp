@@ -188,7 +188,7 @@ TEST(AnalisarTpo, RecusaOQueNaoESecaoTipo) {
   for (std::size_t i = 80; i < lixo.size(); i += 81) lixo[i] = '\n';
   std::string binario = "! Ridiz Aroz Versao 3.0\r\n# PLATAFORMA\r\n";
   binario += std::string("\x89PNG\0\0\x01", 7);
-  const std::string linhaLonga = "! Ridiz Aroz Versao 3.0\r\n& " + std::string(1024 * 1024, 'a') + "\r\n";
+  const std::string linhaLonga = "! Ridiz Aroz Versao 3.0\r\n* " + std::string(1024 * 1024, '1') + "\r\n";
   const struct {
     std::string arquivo;
     std::string mensagem;
@@ -201,6 +201,13 @@ TEST(AnalisarTpo, RecusaOQueNaoESecaoTipo) {
   for (const auto& c : casos) EsperarRecusa(c.arquivo, c.mensagem);
   // A file of old that has sections but no version line is still read.
   EXPECT_EQ(AnalisarTpo("# PLATAFORMA\r\n").size(), 1u);
+}
+
+TEST(AnalisarTpo, LinhaDeDescricaoLongaVoltaInteira) {
+  const std::string texto(1024 * 1024, 'a');
+  const auto linhas = AnalisarTpo(MontarArquivoTpo({std::string(kLinhaVersao), LinhaDescricao(texto)}));
+  ASSERT_EQ(linhas.size(), 2u);
+  EXPECT_EQ(*linhas[1].descricao, texto);
 }
 
 TEST(AnalisarTpo, CategoriasFicamNosSeusSlotsAte101Pontos) {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <locale>
 
@@ -93,6 +94,28 @@ TEST(FloatParaTextoFixo, DecimaisEPrecisao) {
     EXPECT_EQ(FloatParaTextoFixo(c.valor, c.decimais, c.precisao), c.texto) << c.texto;
 }
 
+TEST(Representacoes, ValoresNosLimitesDoTipo) {
+  const long double inf = std::numeric_limits<long double>::infinity();
+  const struct {
+    long double valor;
+    const char* geral;
+    const char* fixo;  // 5 decimals, precision 15
+  } casos[] = {
+      {StrParaFloat("1E4932"), "1E4932", "1E4932"},
+      {StrParaFloat("-1E4932"), "-1E4932", "-1E4932"},
+      {std::numeric_limits<long double>::denorm_min(), "3.64519953188247E-4951", "0.00000"},
+      {StrParaFloat("9.99999E+99"), "9.99999E99", "9.99999E99"},
+      {inf, "INF", "INF"},
+      {-inf, "-INF", "-INF"},
+      {std::numeric_limits<long double>::quiet_NaN(), "NAN", "NAN"},
+  };
+  for (const auto& c : casos) {
+    EXPECT_EQ(FloatParaTexto(c.valor), c.geral) << c.geral;
+    EXPECT_EQ(FloatParaTextoFixo(c.valor, 5, 15), c.fixo) << c.geral;
+    EXPECT_EQ(FloatParaTextoFixoDoGeral(c.valor, 5), c.fixo) << c.geral;
+  }
+}
+
 TEST(FormatarCampo, ExemplosDoNormalizador) {
   const auto nenhum = tAlinhamento::nenhum;
   const auto esquerda = tAlinhamento::esquerda;
@@ -108,6 +131,27 @@ TEST(FormatarCampo, ExemplosDoNormalizador) {
   // Widths count characters, not bytes.
   EXPECT_EQ(FormatarCampo("Ação", 6, esquerda, 0), "Ação  ");
   EXPECT_EQ(FormatarCampo("çãõéíú", 3, esquerda, 0), "çãõ");
+}
+
+// Cut to the width, a number in exponent form keeps its exponent.
+TEST(FormatarCampo, NumeroLongoGuardaSeuExpoente) {
+  const struct {
+    const char* texto;
+    int largura;
+    int decimais;
+    const char* campo;
+  } casos[] = {
+      {"1.23456789012345E20", 10, 3, "1.23456E20"},
+      {"-1.18973149535723E4932", 15, 5, "-1.1897314E4932"},
+      {"123456789012345678", 15, 5, "1.2345678901E17"},
+      {"-1.5E300", 6, 3, "-1E300"},
+      {"-1.23456789012346E17", 15, 5, "-1.23456789E17"},  // as the general representation would end
+      {"1.1E4932", 4, 3, "1.1E"},  // no room for a digit and the exponent
+      {"-999999999999050", 15, 5, "-9.999999999E14"},  // integer digits that do not fit
+      {"-123456789.5", 15, 5, "-123456789.5000"},
+  };
+  for (const auto& c : casos)
+    EXPECT_EQ(FormatarCampo(c.texto, c.largura, tAlinhamento::nenhum, c.decimais), c.campo) << c.texto;
 }
 
 TEST(TemValor, VazioOuAsteriscoNaoTemValor) {

@@ -156,6 +156,31 @@ TEST_F(MontagemTeste, EdicaoDaBordaLevaSarjetaETaludesJunto) {
     ExpectDeslocado(antes.segs[slot], secao.segs[slot], {0, 0}, "right slope");
 }
 
+TEST_F(MontagemTeste, TaludeQueTransbordariaFicaOndeEsta) {
+  // Moving either end onto the anchor would take the other end past the
+  // largest value the coordinates hold.
+  const struct {
+    int slot;
+    std::vector<tXY> pontos;
+  } casos[] = {
+      {segAterroEsq, {{-1E4932L, 0}, {1E4932L, 0}}},
+      {segAterroDir, {{1E4932L, 0}, {-1E4932L, 0}}},
+      {segCorteEsq2, {{0, -1E4932L}, {0, 1E4932L}}},
+      {segCorteDir3, {{0, 1E4932L}, {0, -1E4932L}}},
+  };
+  for (const auto& c : casos) DefinirPontos(secao.segs[c.slot], c.pontos);
+  const TSecaoTipo antes = secao;
+  MontarSecao(secao, false);
+  for (const auto& c : casos)
+    for (int i = 0; i < 2; ++i) {
+      EXPECT_EQ(secao.segs[c.slot].x[i], antes.segs[c.slot].x[i]) << "slot " << c.slot;
+      EXPECT_EQ(secao.segs[c.slot].y[i], antes.segs[c.slot].y[i]) << "slot " << c.slot;
+    }
+  // The others are placed as ever.
+  const TSegs& corte = secao.segs[segCorteEsq1];
+  EXPECT_EQ(corte.x[corte.nPontos - 1], plataforma().x[0]);
+}
+
 TEST_F(MontagemTeste, PlataformaVaziaNaoMoveNemReconstroi) {
   DefinirSarjeta(secao.sarjetaEsq, "0.5", "0.5", "0.5", false, 2);
   DefinirSarjeta(secao.sarjetaDir, "0.5", "0.5", "0.5", false, 2);
