@@ -78,9 +78,9 @@ class TClienteAutomacao : public std::enable_shared_from_this<TClienteAutomacao>
         switch (r.tipo) {
           case tResposta::tTipo::andamento:
             if (selecao) continue;
-            throw ErroAutomacao(tFalhaAutomacao::semComunicacao,
-                                "O CAD fez esperar a chamada de " + pedido.membro +
-                                    ", que não pode demorar.");
+            throw ErroAutomacao(
+                tFalhaAutomacao::semComunicacao,
+                "O CAD fez esperar a chamada de " + pedido.membro + ", que não pode demorar.");
           case tResposta::tTipo::valor: return DoFio(r.valor);
           case tResposta::tTipo::erro: {
             const std::string mensagem = TextoLimitado(r.mensagem);

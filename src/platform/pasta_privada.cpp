@@ -13,16 +13,17 @@ namespace zidod {
 void VerificarPastaPrivada(const std::string& pasta) {
   struct stat s {};
   if (lstat(pasta.c_str(), &s) != 0)
-    throw ErroPastaPrivada("A pasta " + pasta + " dos sockets do CAD não pôde ser lida: " +
-                           std::strerror(errno) + ".");
+    throw ErroPastaPrivada("A pasta " + pasta +
+                           " dos sockets do CAD não pôde ser lida: " + std::strerror(errno) + ".");
   if (!S_ISDIR(s.st_mode))
     throw ErroPastaPrivada("A pasta " + pasta + " dos sockets do CAD não é uma pasta.");
   if (s.st_uid != geteuid())
     throw ErroPastaPrivada("A pasta " + pasta +
                            " dos sockets do CAD pertence a outro usuário; ela não será usada.");
   if ((s.st_mode & 077) != 0)
-    throw ErroPastaPrivada("A pasta " + pasta +
-                           " dos sockets do CAD está aberta a outros usuários; ela não será usada.");
+    throw ErroPastaPrivada(
+        "A pasta " + pasta +
+        " dos sockets do CAD está aberta a outros usuários; ela não será usada.");
 }
 
 std::string PastaSocketsCad() {

@@ -74,10 +74,11 @@ class TCanalSocketLocal : public TCanalLinhas {
         static_cast<qint64>(linha.size()))
       SemComunicacao("Falha ao escrever para o CAD: " + socket_->errorString().toStdString());
     const QDeadlineTimer prazo(kLimiteNovasTentativas.count());
-    if (!Esperar(prazo, socket_.get(), [this] {
-          return socket_->bytesToWrite() == 0 ||
-                 socket_->state() != QLocalSocket::ConnectedState;
-        }) ||
+    if (!Esperar(prazo, socket_.get(),
+                 [this] {
+                   return socket_->bytesToWrite() == 0 ||
+                          socket_->state() != QLocalSocket::ConnectedState;
+                 }) ||
         socket_->bytesToWrite() > 0)
       SemComunicacao("O CAD não recebe: " + socket_->errorString().toStdString());
   }
@@ -110,8 +111,8 @@ class TCanalSocketLocal : public TCanalLinhas {
 std::optional<uid_t> UsuarioDoPar(const QLocalSocket& socket) {
   ucred credenciais{};
   socklen_t tamanho = sizeof credenciais;
-  if (getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED,
-                 &credenciais, &tamanho) != 0)
+  if (getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credenciais,
+                 &tamanho) != 0)
     return std::nullopt;
   return credenciais.uid;
 }
@@ -135,9 +136,8 @@ std::shared_ptr<TObjetoAutomacao> TConectorSocketLocal::ObterObjetoAtivo(
   auto socket = std::make_unique<QLocalSocket>();
   socket->setReadBufferSize(kMaxLeituraPendente);
   socket->connectToServer(QString::fromStdString(caminho));
-  Esperar(QDeadlineTimer(kPrazoConexaoMs), socket.get(), [&socket] {
-    return socket->state() != QLocalSocket::ConnectingState;
-  });
+  Esperar(QDeadlineTimer(kPrazoConexaoMs), socket.get(),
+          [&socket] { return socket->state() != QLocalSocket::ConnectingState; });
   if (socket->state() != QLocalSocket::ConnectedState) return nullptr;
   const std::optional<uid_t> usuario = UsuarioDoPar(*socket);
   if (usuario != geteuid())

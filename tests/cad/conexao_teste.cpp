@@ -48,7 +48,8 @@ TEST_F(ConexaoTeste, CadRecusadoDizPorQue) {
     }
   } recusa;
   recusa.ativos = {{"BricscadApp.AcadApplication", cad.aplicacao}};
-  EXPECT_EQ(ConectarCad(acad, recusa), (tAvisoCad{"Erro no AutoCAD !!!", "não é do usuário", true}));
+  EXPECT_EQ(ConectarCad(acad, recusa),
+            (tAvisoCad{"Erro no AutoCAD !!!", "não é do usuário", true}));
   EXPECT_EQ(recusa.tentados, std::vector<std::string>{"AutoCAD.Application"});
   EXPECT_EQ(acad.aplicacao, nullptr);
 }

@@ -46,8 +46,8 @@ using teste::FalhaDe;
 TEST(ClienteAutomacao, ObjetosViajamComoHandles) {
   tRoteiro r;
   r.respostas = {R"({"id":1,"valor":{"objeto":5}})", R"({"id":2,"andamento":true})",
-                 R"({"id":2,"andamento":true})", R"({"id":2,"valor":null})",
-                 R"({"id":3,"valor":[1.5,-2]})", R"({"id":4,"valor":null})"};
+                 R"({"id":2,"andamento":true})",     R"({"id":2,"valor":null})",
+                 R"({"id":3,"valor":[1.5,-2]})",     R"({"id":4,"valor":null})"};
   const auto aplicacao = AplicacaoRemota(std::make_unique<TCanalRoteiro>(r), kJson, 300ms);
   const auto documento = ComoObjeto(aplicacao->Ler("ActiveDocument"));
   documento->Chamar("SelectOnScreen", {});

@@ -1,7 +1,5 @@
 // The folder of the CAD link's sockets: only one the user alone can enter is
 // used, by the editor and by the stand-in alike.
-#include "platform/pasta_privada.hpp"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "platform/pasta_privada.hpp"
 #include "platform/transporte_local.hpp"
 
 namespace zidod {

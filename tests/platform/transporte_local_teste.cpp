@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <qpa/qwindowsysteminterface.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -17,7 +18,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <qpa/qwindowsysteminterface.h>
 #include <thread>
 
 #include "apoio/falha_automacao.hpp"

@@ -56,9 +56,9 @@ class CadSeguranca : public ::testing::Test {
     return p.readAllStandardOutput().trimmed() == "pronto" ? "" : "não ficou pronto";
   }
 
-  std::string prefixo = "zidod-seg-" +
-                        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                        "-" + std::to_string(getpid()) + "-";
+  std::string prefixo =
+      "zidod-seg-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+      "-" + std::to_string(getpid()) + "-";
   QProcess substituto;
   QProcess outro;
   pid_t filho = -1;
