@@ -7,6 +7,7 @@
 #include <QLocalServer>
 #include <QProcess>
 
+#include "platform/pasta_privada.hpp"
 #include "platform/transporte_local.hpp"
 #include "secao_maxima.hpp"
 #include "apoio/dialogos_gravados.hpp"
@@ -32,7 +33,7 @@ void BM_DesenharNoCad(benchmark::State& state) {
   if (!dialogos->mensagens.empty()) state.SkipWithError(dialogos->mensagens.front().texto.c_str());
   substituto.kill();
   substituto.waitForFinished(5000);
-  QLocalServer::removeServer(classe);
+  QLocalServer::removeServer(QString::fromStdString(CaminhoSocketCad(classe.toStdString())));
 }
 BENCHMARK(BM_DesenharNoCad)->Unit(benchmark::kMillisecond)->Iterations(20);
 

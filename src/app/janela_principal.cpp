@@ -76,6 +76,7 @@ TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QW
   estado_.itl = diagrama_;
   estado_.dialogos = std::make_shared<TDialogosQt>(this);
   estado_.conectorCad = std::make_shared<TConectorSocketLocal>();
+  estado_.acad.relogio = std::make_shared<TRelogioEventos>();
   estado_.caminhoMateriais = caminhoMateriais.empty() ? CaminhoTabelaMateriais() : caminhoMateriais;
   resize(808, 608);
 

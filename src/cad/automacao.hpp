@@ -51,11 +51,19 @@ class TObjetoAutomacao {
   tValor Ler(std::string_view membro) { return Chamar(membro, {}); }
 };
 
+// The CAD found running must not be used, for a reason the user is told:
+// it is not the user's own, or the link cannot be trusted or used now.
+class ErroCadRecusado : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // Attaches to a running CAD program by class name; never starts one.
 class TConectorCad {
  public:
   virtual ~TConectorCad() = default;
   // The running instance's application object, or null when none runs.
+  // Throws ErroCadRecusado when one runs but must not be used.
   virtual std::shared_ptr<TObjetoAutomacao> ObterObjetoAtivo(const std::string& nomeClasse) = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "cad/cliente_automacao.hpp"
 
+#include <algorithm>
+
 namespace zidod {
 
 namespace {
@@ -26,8 +28,11 @@ class TClienteAutomacao : public std::enable_shared_from_this<TClienteAutomacao>
  public:
   TClienteAutomacao(std::unique_ptr<TCanalLinhas> canal,
                     std::shared_ptr<const TCodificadorMensagens> codificador,
-                    std::chrono::milliseconds prazo)
-      : canal_(std::move(canal)), codificador_(std::move(codificador)), prazo_(prazo) {}
+                    std::chrono::milliseconds prazo, std::chrono::milliseconds limiteSelecao)
+      : canal_(std::move(canal)),
+        codificador_(std::move(codificador)),
+        prazo_(prazo),
+        limiteSelecao_(limiteSelecao) {}
 
   tValor Executar(std::int64_t objeto, tOperacao operacao, std::string_view membro,
                   const std::vector<tValor>& argumentos) {
@@ -40,20 +45,48 @@ class TClienteAutomacao : public std::enable_shared_from_this<TClienteAutomacao>
     } catch (const ErroProtocolo& e) {
       throw ErroAutomacao(tFalhaAutomacao::falhou, e.what());
     }
+    // Only the user's selection may run on past one reply deadline, and
+    // that for a limit of its own.
+    const bool selecao = MesmoNome(pedido.membro, "SelectOnScreen");
+    const auto fimSelecao = std::chrono::steady_clock::now() + limiteSelecao_;
     try {
       canal_->Enviar(linha);
       for (;;) {
-        const std::optional<std::string> recebida = canal_->ReceberLinha(prazo_);
+        std::chrono::milliseconds prazo = prazo_;
+        bool ultimo = false;  // the deadline is the end of the selection's limit
+        if (selecao) {
+          const auto resta = std::chrono::ceil<std::chrono::milliseconds>(
+              fimSelecao - std::chrono::steady_clock::now());
+          if (resta <= prazo) {
+            prazo = std::max(resta, std::chrono::milliseconds{0});
+            ultimo = true;
+          }
+        }
+        const std::optional<std::string> recebida = canal_->ReceberLinha(prazo);
+        if (!recebida && ultimo) {
+          Romper("A seleção anterior no AutoCAD não terminou.");
+          throw ErroSelecaoEsgotada(tFalhaAutomacao::semComunicacao,
+                                    "A seleção no AutoCAD não terminou em " +
+                                        TextoDuracao(limiteSelecao_) +
+                                        "; o editor deixou de esperar por ela.\rExecute esta "
+                                        "função novamente.");
+        }
         if (!recebida)
           throw ErroAutomacao(tFalhaAutomacao::semComunicacao,
                               "O CAD não respondeu à chamada de " + pedido.membro + ".");
         const tResposta r = Decodificar(*recebida, pedido.id);
         switch (r.tipo) {
-          case tResposta::tTipo::andamento: continue;
+          case tResposta::tTipo::andamento:
+            if (selecao) continue;
+            throw ErroAutomacao(
+                tFalhaAutomacao::semComunicacao,
+                "O CAD fez esperar a chamada de " + pedido.membro + ", que não pode demorar.");
           case tResposta::tTipo::valor: return DoFio(r.valor);
-          case tResposta::tTipo::erro:
-            if (r.falha == tFalhaAutomacao::semComunicacao) Romper(r.mensagem);
-            throw ErroAutomacao(r.falha, r.mensagem);
+          case tResposta::tTipo::erro: {
+            const std::string mensagem = TextoLimitado(r.mensagem);
+            if (r.falha == tFalhaAutomacao::semComunicacao) Romper(mensagem);
+            throw ErroAutomacao(r.falha, mensagem);
+          }
         }
       }
     } catch (const ErroAutomacao& e) {
@@ -109,6 +142,7 @@ class TClienteAutomacao : public std::enable_shared_from_this<TClienteAutomacao>
   std::unique_ptr<TCanalLinhas> canal_;
   std::shared_ptr<const TCodificadorMensagens> codificador_;
   std::chrono::milliseconds prazo_;
+  std::chrono::milliseconds limiteSelecao_;
   std::int64_t proximoId_ = 1;
   bool rompido_ = false;
   std::string motivo_;
@@ -126,10 +160,31 @@ void TObjetoRemoto::Atribuir(std::string_view membro, const tValor& valor) {
 
 std::shared_ptr<TObjetoAutomacao> AplicacaoRemota(
     std::unique_ptr<TCanalLinhas> canal, std::shared_ptr<const TCodificadorMensagens> codificador,
-    std::chrono::milliseconds prazoResposta) {
+    std::chrono::milliseconds prazoResposta, std::chrono::milliseconds limiteSelecao) {
   auto cliente = std::make_shared<TClienteAutomacao>(std::move(canal), std::move(codificador),
-                                                     prazoResposta);
+                                                     prazoResposta, limiteSelecao);
   return std::make_shared<TObjetoRemoto>(std::move(cliente), 0);
+}
+
+std::string TextoLimitado(std::string texto) {
+  if (texto.size() <= kMaxTextoCad) return texto;
+  static constexpr std::string_view kReticencias = "…";
+  std::size_t fim = kMaxTextoCad - kReticencias.size();
+  // Not in the middle of a character: back over its continuation bytes.
+  while (fim > 0 && (static_cast<unsigned char>(texto[fim]) & 0xC0) == 0x80) --fim;
+  texto.resize(fim);
+  texto += kReticencias;
+  return texto;
+}
+
+std::string TextoDuracao(std::chrono::milliseconds tempo) {
+  const auto contar = [](long long n, const char* singular, const char* plural) {
+    return std::to_string(n) + " " + (n == 1 ? singular : plural);
+  };
+  const long long ms = tempo.count();
+  if (ms != 0 && ms % 60000 == 0) return contar(ms / 60000, "minuto", "minutos");
+  if (ms != 0 && ms % 1000 == 0) return contar(ms / 1000, "segundo", "segundos");
+  return std::to_string(ms) + " ms";
 }
 
 }  // namespace zidod

@@ -33,6 +33,8 @@ std::optional<tAvisoCad> ConectarCad(tAcadParams& acad, TConectorCad& conector) 
   for (const std::string& nome : ClassesCad()) {
     try {
       ativo = conector.ObterObjetoAtivo(nome);
+    } catch (const ErroCadRecusado& e) {
+      return tAvisoCad{kTituloErroCad, e.what(), true};
     } catch (const ErroAutomacao&) {
       ativo = nullptr;
     }

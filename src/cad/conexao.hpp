@@ -15,7 +15,8 @@ const std::vector<std::string>& ClassesCad();
 
 // Attaches to the first running CAD, makes sure a drawing is open (a new one
 // when none is) and keeps the application in `acad`. Returns the message to
-// show when there is no CAD program or it does not answer, nothing when the
+// show when there is no CAD program, it does not answer or it must not be
+// used (then at once, without trying the other names), nothing when the
 // record is ready for use.
 std::optional<tAvisoCad> ConectarCad(tAcadParams& acad, TConectorCad& conector);
 

@@ -38,6 +38,22 @@ TEST_F(ConexaoTeste, NomesDeClasseNaOrdem) {
   EXPECT_TRUE(bricscad.chamadas.empty());
 }
 
+// A CAD that must not be used stops the connection with the reason, and no
+// other name is tried.
+TEST_F(ConexaoTeste, CadRecusadoDizPorQue) {
+  struct TConectorRecusa : TConectorFalso {
+    std::shared_ptr<TObjetoAutomacao> ObterObjetoAtivo(const std::string& nomeClasse) override {
+      TConectorFalso::ObterObjetoAtivo(nomeClasse);
+      throw ErroCadRecusado("não é do usuário");
+    }
+  } recusa;
+  recusa.ativos = {{"BricscadApp.AcadApplication", cad.aplicacao}};
+  EXPECT_EQ(ConectarCad(acad, recusa),
+            (tAvisoCad{"Erro no AutoCAD !!!", "não é do usuário", true}));
+  EXPECT_EQ(recusa.tentados, std::vector<std::string>{"AutoCAD.Application"});
+  EXPECT_EQ(acad.aplicacao, nullptr);
+}
+
 TEST_F(ConexaoTeste, SoONumerado16) {
   conector.ativos = {{"AutoCAD.Application.16", cad.aplicacao}};
   EXPECT_EQ(ConectarCad(acad, conector), std::nullopt);

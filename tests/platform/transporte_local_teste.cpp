@@ -1,15 +1,23 @@
 // The local-socket transport against peers that behave well and badly. The
 // peer runs on a thread of its own over a plain Unix socket, at a path that
-// holds the test's name and the process id.
+// holds the test's name, in a private folder of the test process.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <qpa/qwindowsysteminterface.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+#include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include "apoio/falha_automacao.hpp"
@@ -23,10 +31,22 @@ using tRelogio = std::chrono::steady_clock;
 
 constexpr const char* kClasse = "AutoCAD.Application";
 
+// A private folder of the test process, removed at its end.
+const std::string& Pasta() {
+  static const struct tPasta {
+    std::string caminho;
+    tPasta() {
+      char modelo[] = "/tmp/zidod-tr-XXXXXX";
+      caminho = mkdtemp(modelo) ? modelo : "";
+    }
+    ~tPasta() { std::filesystem::remove_all(caminho); }
+  } pasta;
+  return pasta.caminho;
+}
+
 std::string Prefixo() {
-  return "/tmp/zidod-tr-" +
-         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-         std::to_string(getpid()) + "-";
+  return Pasta() + "/" +
+         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-";
 }
 
 int Escutar(const std::string& caminho) {
@@ -106,7 +126,7 @@ TEST(TransporteLocal, SemProgramaOuComSocketAbandonado) {
   unlink(caminho.c_str());
 }
 
-TEST(TransporteLocal, ChamadaQueDemoraComAvisosDeAndamento) {
+TEST(TransporteLocal, SelecaoQueDemoraComAvisosDeAndamento) {
   const std::string prefixo = Prefixo();
   TPar par(prefixo + kClasse, [](int fd) {
     LerLinha(fd);
@@ -125,7 +145,7 @@ TEST(TransporteLocal, ChamadaQueDemoraComAvisosDeAndamento) {
   const auto aplicacao = conector.ObterObjetoAtivo(kClasse);
   ASSERT_NE(aplicacao, nullptr);
   const auto inicio = tRelogio::now();
-  EXPECT_EQ(aplicacao->Ler("caption"), tValor(std::string("Substituto")));
+  EXPECT_EQ(aplicacao->Chamar("SelectOnScreen", {}), tValor(std::string("Substituto")));
   EXPECT_GT(tRelogio::now() - inicio, 600ms);  // longer than one deadline
 }
 
@@ -165,6 +185,146 @@ TEST(TransporteLocal, ParQueFalhaDaUmErroSemTravar) {
         << c.nome;
     EXPECT_LT(tRelogio::now() - inicio, 2s) << c.nome;
   }
+}
+
+// What the peer sends unasked while the editor is idle stays in the peer:
+// the editor takes in a bounded amount and no more.
+TEST(TransporteLocal, EntradaNaoPedidaLimitada) {
+  constexpr std::size_t kMaximo = 64u << 20;
+  std::atomic<std::size_t> aceitos = 0;
+  std::atomic<bool> fim = false;
+  const std::string prefixo = Prefixo();
+  TPar par(prefixo + kClasse, [&](int fd) {
+    LerLinha(fd);
+    Escrever(fd, "{\"id\":1,\"valor\":\"ok\"}\n");
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+    const std::string bloco(64u << 10, 'x');
+    pollfd p{fd, POLLOUT, 0};
+    while (aceitos < kMaximo && poll(&p, 1, 1000) > 0) {
+      const ssize_t n = write(fd, bloco.data(), bloco.size());
+      if (n <= 0) break;
+      aceitos += static_cast<std::size_t>(n);
+    }
+    fim = true;
+  });
+  ASSERT_TRUE(par.Pronto());
+  TConectorSocketLocal conector(prefixo, 5s);
+  const auto aplicacao = conector.ObterObjetoAtivo(kClasse);
+  ASSERT_NE(aplicacao, nullptr);
+  EXPECT_EQ(aplicacao->Ler("caption"), tValor(std::string("ok")));
+  while (!fim) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_LT(aceitos, std::size_t{4} << 20);
+}
+
+// Counts the key presses delivered, and whether a call was waiting then.
+class TFiltroTeclas : public QObject {
+ public:
+  explicit TFiltroTeclas(const bool& emCurso) : emCurso_(emCurso) {
+    qApp->installEventFilter(this);
+  }
+  bool eventFilter(QObject* objeto, QEvent* evento) override {
+    if (evento->type() == QEvent::KeyPress && objeto->isWidgetType()) {
+      ++teclas;
+      if (emCurso_) ++teclasDuranteChamada;
+    }
+    return false;
+  }
+  int teclas = 0;
+  int teclasDuranteChamada = 0;
+
+ private:
+  const bool& emCurso_;
+};
+
+class TJanelaPintada : public QWidget {
+ public:
+  std::function<void()> aoPintar;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (aoPintar) aoPintar();
+  }
+};
+
+void Teclar(QWidget& janela) {
+  QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+      janela.windowHandle(), QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+}
+
+// While a call waits the window repaints; a key pressed meanwhile arrives
+// after the call, and no other call to a CAD starts during it.
+TEST(TransporteLocal, EsperaPintaMasNaoAtendeOUsuario) {
+  std::atomic<bool> pintou = false;
+  std::string outraLinha = "nenhuma";
+  const std::string prefixo = Prefixo();
+  std::optional<TPar> par;
+  par.emplace(prefixo + kClasse, [&](int fd) {
+    LerLinha(fd);
+    // Busy until the editor's window has repainted.
+    for (int i = 0; i < 500 && !pintou; ++i) std::this_thread::sleep_for(10ms);
+    Escrever(fd, "{\"id\":1,\"valor\":\"ok\"}\n");
+    outraLinha = LerLinha(fd);  // until the client closes
+  });
+  ASSERT_TRUE(par->Pronto());
+  TConectorSocketLocal conector(prefixo, 10s);
+  auto aplicacao = conector.ObterObjetoAtivo(kClasse);
+  ASSERT_NE(aplicacao, nullptr);
+
+  bool emCurso = false;
+  TFiltroTeclas teclas(emCurso);
+  TJanelaPintada janela;
+  janela.resize(100, 100);
+  janela.show();
+  for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+  janela.aoPintar = [&] {
+    if (emCurso) pintou = true;
+  };
+  std::optional<tFalhaAutomacao> segundaChamada;
+  bool conexaoRecusada = false;
+  QTimer::singleShot(0, &janela, [&] {
+    Teclar(janela);
+    janela.update();
+    segundaChamada = teste::FalhaDe([&] { aplicacao->Ler("name"); });
+    try {
+      conector.ObterObjetoAtivo(kClasse);
+    } catch (const ErroCadRecusado&) {
+      conexaoRecusada = true;
+    }
+  });
+  emCurso = true;
+  EXPECT_EQ(aplicacao->Ler("caption"), tValor(std::string("ok")));
+  emCurso = false;
+  EXPECT_TRUE(pintou);
+  EXPECT_EQ(segundaChamada, tFalhaAutomacao::falhou);
+  EXPECT_TRUE(conexaoRecusada);
+  EXPECT_EQ(teclas.teclasDuranteChamada, 0);
+  for (int i = 0; i < 10 && teclas.teclas == 0; ++i) QCoreApplication::processEvents();
+  EXPECT_EQ(teclas.teclas, 1);
+  aplicacao.reset();
+  par.reset();
+  EXPECT_EQ(outraLinha, "");  // nothing but the one call
+}
+
+// The waits of the retry rule are like those of a call.
+TEST(TransporteLocal, RelogioDasNovasTentativasPintaMasNaoAtendeOUsuario) {
+  bool emCurso = false;
+  TFiltroTeclas teclas(emCurso);
+  TJanelaPintada janela;
+  janela.show();
+  for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+  bool pintou = false;
+  janela.aoPintar = [&] { pintou = emCurso; };
+  QTimer::singleShot(0, &janela, [&] {
+    Teclar(janela);
+    janela.update();
+  });
+  emCurso = true;
+  TRelogioEventos().Esperar(kIntervaloNovaTentativa);
+  emCurso = false;
+  EXPECT_TRUE(pintou);
+  EXPECT_EQ(teclas.teclasDuranteChamada, 0);
+  for (int i = 0; i < 10 && teclas.teclas == 0; ++i) QCoreApplication::processEvents();
+  EXPECT_EQ(teclas.teclas, 1);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "cad/aviso_cad.hpp"
 #include "cad_ezdxf.hpp"
 #include "editing/estado_editor.hpp"
+#include "platform/pasta_privada.hpp"
 #include "platform/transporte_local.hpp"
 #include "apoio/dialogos_gravados.hpp"
 
@@ -65,7 +66,7 @@ class CadIntegracao : public ::testing::Test {
       processo.kill();
       processo.waitForFinished(5000);
     }
-    QLocalServer::removeServer(QString::fromStdString(prefixo + kClasse));
+    QLocalServer::removeServer(QString::fromStdString(CaminhoSocketCad(prefixo + kClasse)));
   }
 
   tObjeto Documento() { return Objeto(aplicacao, "ActiveDocument"); }

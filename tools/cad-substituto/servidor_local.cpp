@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "platform/pasta_privada.hpp"
 #include "platform/protocolo_json.hpp"
 #include "servidor_automacao.hpp"
 
@@ -27,22 +28,29 @@ struct TServidorLocal::tConexao {
 
 TServidorLocal::TServidorLocal(TCadSubstituto& cad, QObject* pai)
     : QObject(pai), cad_(cad), codificador_(std::make_shared<const TCodificadorJson>()) {
-  servidor_.setSocketOptions(QLocalServer::UserAccessOption);
   connect(&servidor_, &QLocalServer::newConnection, this, &TServidorLocal::NovaConexao);
 }
 
 TServidorLocal::~TServidorLocal() = default;
 
 QString TServidorLocal::Escutar(const QString& nome) {
-  if (servidor_.listen(nome)) return {};
-  if (servidor_.serverError() == QAbstractSocket::AddressInUseError) {
-    QLocalSocket outro;
-    outro.connectToServer(nome);
-    if (outro.waitForConnected(1000)) return "Outro programa já atende como " + nome + ".";
-    QLocalServer::removeServer(nome);
-    if (servidor_.listen(nome)) return {};
+  QString caminho;
+  try {
+    caminho = QString::fromStdString(CaminhoSocketCad(nome.toStdString()));
+  } catch (const ErroPastaPrivada& e) {
+    return QString::fromStdString(e.what());
   }
-  return servidor_.errorString();
+  // The folder is the user's alone: the socket needs no permissions of its
+  // own, and a name taken shows as such.
+  if (servidor_.listen(caminho)) return {};
+  if (servidor_.serverError() != QAbstractSocket::AddressInUseError)
+    return "não foi possível escutar em " + caminho + ": " + servidor_.errorString();
+  QLocalSocket outro;
+  outro.connectToServer(caminho);
+  if (outro.waitForConnected(1000)) return "Outro programa já atende como " + nome + ".";
+  if (QLocalServer::removeServer(caminho) && servidor_.listen(caminho)) return {};
+  return "o nome " + nome + " está tomado por " + caminho +
+         ", que não é um socket abandonado e não pode ser removido.";
 }
 
 void TServidorLocal::NovaConexao() {

@@ -1,5 +1,5 @@
 // The stand-in serving its automation objects on a local socket named after
-// its class name. A call that runs on (a selection) keeps the event loop
+// its class name, in the folder of CaminhoSocketCad. A call that runs on (a selection) keeps the event loop
 // going and tells its client so every second; a request arriving meanwhile
 // is refused as busy, as a CAD in the middle of a command does.
 #pragma once
@@ -25,7 +25,8 @@ class TServidorLocal : public QObject {
   ~TServidorLocal() override;
 
   // Listens under `nome`. The socket a stand-in that ended abruptly left
-  // behind is taken over; one that a running program serves is not. Returns
+  // behind is taken over; one that a running program serves is not, nor
+  // anything else of that name, nor a socket folder open to others. Returns
   // the reason when it cannot listen, empty when it does.
   QString Escutar(const QString& nome);
 
