@@ -28,8 +28,9 @@ struct tLeituraDxf {
   std::map<std::string, int> naoMantido;
 };
 
-// The drawing a DXF text holds. Widths and other entities are left out
-// (and counted); polyline meshes are too. Names are turned into UTF-8 from
+// The drawing a DXF text holds. Polyline widths are dropped; other
+// entities, polylines in blocks or paper space and meshes are left out and
+// counted. Names are turned into UTF-8 from
 // the file's code page (Windows-1252 before AC1021). Throws ErroDxf for
 // bytes that are not an ASCII DXF, for lines and counts dxflib cannot hold
 // and for coordinates beyond kLimiteCoordenada.
