@@ -9,7 +9,7 @@ namespace zidod {
 void ExercitarLeitorDxf(std::string_view bytes) {
   TDesenho desenho;
   try {
-    desenho = LerDxf(bytes);
+    desenho = LerDxf(bytes).desenho;
   } catch (const ErroDxf&) {
     return;
   }

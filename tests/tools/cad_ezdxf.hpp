@@ -17,6 +17,7 @@ struct tPoligonalEzdxf {
   std::string camada;
   bool fechada = false;
   std::vector<std::pair<double, double>> pontos;
+  std::vector<double> abaulamentos{};  // one per point
 };
 
 struct tLeituraEzdxf {
@@ -53,6 +54,7 @@ inline tLeituraEzdxf LerComEzdxf(const std::string& caminho) {
     tPoligonalEzdxf q{texto(o["camada"]), o["fechada"].toBool(), {}};
     for (const QJsonValue& v : o["pontos"].toArray())
       q.pontos.emplace_back(v[0].toDouble(), v[1].toDouble());
+    for (const QJsonValue& b : o["abaulamentos"].toArray()) q.abaulamentos.push_back(b.toDouble());
     r.poligonais.push_back(std::move(q));
   }
   r.lida = true;

@@ -1,6 +1,6 @@
 """Reads a DXF file with ezdxf, the independent reader of the tests, and
 prints what the tests check as one JSON object: the audit's errors and
-fixes, the layers, and the polylines of model space."""
+fixes, the layers, and the polylines of model space with their bulges."""
 import json
 import sys
 
@@ -14,9 +14,12 @@ def main(caminho):
     for e in doc.modelspace().query("LWPOLYLINE POLYLINE"):
         if e.dxftype() == "LWPOLYLINE":
             pontos = [list(p) for p in e.get_points("xy")]
+            abaulamentos = [b for (b,) in e.get_points("b")]
         else:
             pontos = [[v.dxf.location.x, v.dxf.location.y] for v in e.vertices]
-        poligonais.append({"camada": e.dxf.layer, "fechada": bool(e.closed), "pontos": pontos})
+            abaulamentos = [v.dxf.bulge for v in e.vertices]
+        poligonais.append({"camada": e.dxf.layer, "fechada": bool(e.closed), "pontos": pontos,
+                           "abaulamentos": abaulamentos})
     print(json.dumps({
         "versao": doc.dxfversion,
         "erros": [str(erro.message) for erro in auditoria.errors],

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <deque>
 #include <filesystem>
+#include <map>
+#include <numbers>
 
 #include "apoio/falha_automacao.hpp"
 #include "cad/cliente_automacao.hpp"
@@ -43,15 +46,22 @@ tObjeto Objeto(const tObjeto& o, const char* membro, std::vector<tValor> args = 
 }
 
 // Files of other programs: what the stand-in reads is what ezdxf reads in
-// model space (blocks are not the drawing).
+// model space, arcs included (blocks are not the drawing), and what it
+// leaves out is told.
 TEST(DxfSubstituto, AmostrasDeOutrosProgramas) {
   const struct {
     const char* arquivo;
     std::size_t poligonais;
-  } casos[] = {{"lwpolylines.dxf", 2}, {"issue39.dxf", 14}, {"closedlwpolylinebug.dxf", 0}};
+    const char* naoMantido;
+  } casos[] = {{"lwpolylines.dxf", 2, ""},
+               {"issue39.dxf", 14, "INSERT: 1, MTEXT: 1, polilinhas em blocos: 1"},
+               {"closedlwpolylinebug.dxf", 0, "INSERT: 1, polilinhas em blocos: 1"}};
   for (const auto& c : casos) {
     TDesenho d;
-    ASSERT_NO_THROW(d = LerDxfDeArquivo(Amostra(c.arquivo))) << c.arquivo;
+    tLeituraDxf lido;
+    ASSERT_NO_THROW(lido = LerDxfDeArquivo(Amostra(c.arquivo))) << c.arquivo;
+    d = lido.desenho;
+    EXPECT_EQ(DescreverNaoMantido(lido.naoMantido), c.naoMantido);
     const teste::tLeituraEzdxf ezdxf = teste::LerComEzdxf(Amostra(c.arquivo));
     ASSERT_TRUE(ezdxf.lida) << ezdxf.saida;
     ASSERT_EQ(d.poligonais.size(), c.poligonais) << c.arquivo;
@@ -60,6 +70,9 @@ TEST(DxfSubstituto, AmostrasDeOutrosProgramas) {
       EXPECT_EQ(d.poligonais[i].camada, ezdxf.poligonais[i].camada);
       EXPECT_EQ(d.poligonais[i].fechada, ezdxf.poligonais[i].fechada);
       EXPECT_EQ(d.poligonais[i].vertices, ezdxf.poligonais[i].pontos) << c.arquivo << " " << i;
+      ASSERT_EQ(ezdxf.poligonais[i].abaulamentos.size(), d.poligonais[i].vertices.size());
+      for (std::size_t k = 0; k < d.poligonais[i].vertices.size(); ++k)
+        EXPECT_EQ(Abaulamento(d.poligonais[i], k), ezdxf.poligonais[i].abaulamentos[k]);
       EXPECT_NE(d.Camada(d.poligonais[i].camada), nullptr);
     }
   }
@@ -70,12 +83,12 @@ TEST(DxfSubstituto, GravadoEmR2000EzdxfLeOMesmo) {
   d.GarantirCamada("M1");
   d.GarantirCamada("Sarjeta ção");  // Windows-1252 in the file
   d.poligonais = {{"M1", {{-7, 0}, {7, 0}, {7, -0.15}, {-7, -0.15}, {-7, 0}}, false},
-                  {"Sarjeta ção", {{0.1, 0.2}, {1e6, -123456.789}, {3, 4}}, true},
+                  {"Sarjeta ção", {{0.1, 0.2}, {1e6, -123456.789}, {3, 4}}, true, {0.5, 0, -1}},
                   {"0", {{1.0 / 3, 2.0 / 3}, {0, 0}}, false}};
   const fs::path caminho = Temporario("saida.dxf");
   GravarDxf(d, caminho.string());
   EXPECT_FALSE(fs::exists(caminho.string() + ".gravando"));
-  EXPECT_EQ(LerDxfDeArquivo(caminho.string()), d);
+  EXPECT_EQ(LerDxfDeArquivo(caminho.string()).desenho, d);
 
   const teste::tLeituraEzdxf ezdxf = teste::LerComEzdxf(caminho.string());
   ASSERT_TRUE(ezdxf.lida) << ezdxf.saida;
@@ -86,6 +99,8 @@ TEST(DxfSubstituto, GravadoEmR2000EzdxfLeOMesmo) {
     EXPECT_EQ(ezdxf.poligonais[i].camada, d.poligonais[i].camada);
     EXPECT_EQ(ezdxf.poligonais[i].fechada, d.poligonais[i].fechada);
     EXPECT_EQ(ezdxf.poligonais[i].pontos, d.poligonais[i].vertices);
+    for (std::size_t k = 0; k < d.poligonais[i].vertices.size(); ++k)
+      EXPECT_EQ(ezdxf.poligonais[i].abaulamentos[k], Abaulamento(d.poligonais[i], k));
   }
   for (const char* camada : {"0", "M1", "Sarjeta ção"})
     EXPECT_NE(std::find(ezdxf.camadas.begin(), ezdxf.camadas.end(), camada), ezdxf.camadas.end())
@@ -105,18 +120,120 @@ TEST(DxfSubstituto, OQueNaoEDxf) {
   EXPECT_FALSE(fs::exists(semPasta.parent_path()));
 }
 
-TEST(DxfSubstituto, AreaPelaFormulaDoLaco) {
+TEST(DxfSubstituto, AreaPelaFormulaDoLacoComArcos) {
+  constexpr double pi = std::numbers::pi;
   const struct {
     std::vector<std::pair<double, double>> v;
+    bool fechada;
+    std::vector<double> abaulamentos;
     double area;
   } casos[] = {
-      {{{0, 0}, {2, 0}, {2, 3}, {0, 3}}, 6},
-      {{{0, 0}, {0, 3}, {2, 3}, {2, 0}}, 6},  // clockwise
-      {{{0, 0}, {2, 0}, {2, 3}, {0, 3}, {0, 0}}, 6},
-      {{{-7, 0}, {7, 0}, {7, -0.15}, {-7, -0.15}}, 2.1},
-      {{{0, 0}, {5, 5}}, 0},
+      {{{0, 0}, {2, 0}, {2, 3}, {0, 3}}, false, {}, 6},
+      {{{0, 0}, {0, 3}, {2, 3}, {2, 0}}, false, {}, 6},  // clockwise
+      {{{0, 0}, {2, 0}, {2, 3}, {0, 3}, {0, 0}}, false, {}, 6},
+      {{{-7, 0}, {7, 0}, {7, -0.15}, {-7, -0.15}}, false, {}, 2.1},
+      {{{0, 0}, {5, 5}}, false, {}, 0},
+      // A half circle of radius 1 on either side of its diameter.
+      {{{0, 0}, {2, 0}}, true, {1, 0}, pi / 2},
+      {{{0, 0}, {2, 0}}, true, {-1, 0}, pi / 2},
+      // A circle of two half circles.
+      {{{0, 0}, {1, 0}}, true, {1, 1}, pi / 4},
+      // A square with its first side bulging out, then in.
+      {{{0, 0}, {2, 0}, {2, 2}, {0, 2}}, true, {1, 0, 0, 0}, 4 + pi / 2},
+      {{{0, 0}, {2, 0}, {2, 2}, {0, 2}}, true, {-1, 0, 0, 0}, 4 - pi / 2},
+      // A quarter circle's segment: angle pi/2, radius sqrt 2.
+      {{{0, 0}, {2, 0}}, true, {std::tan(pi / 8), 0}, (pi / 2 - 1)},
+      // Open: the closing side is straight, whatever the last bulge.
+      {{{0, 0}, {2, 0}}, false, {0, 1}, 0},
+      {{{0, 0}, {2, 0}}, false, {1, 1}, pi / 2},
   };
-  for (const auto& c : casos) EXPECT_NEAR(AreaPoligonal({"0", c.v, false}), c.area, 1e-12);
+  for (const auto& c : casos)
+    EXPECT_NEAR(AreaPoligonal({"0", c.v, c.fechada, c.abaulamentos}), c.area, 1e-12)
+        << c.v.size() << " " << c.fechada;
+}
+
+// What is drawn and clicked: a half circle below its chord from (0,0) to (2,0).
+TEST(DxfSubstituto, ContornoDeUmArco) {
+  const tPoligonalDesenho p{"0", {{0, 0}, {2, 0}}, false, {1, 0}};
+  const auto contorno = ContornoPoligonal(p);
+  ASSERT_EQ(contorno.size(), 91u);  // 180 degrees in steps of 2
+  EXPECT_EQ(contorno.front(), p.vertices.front());
+  EXPECT_EQ(contorno.back(), p.vertices.back());
+  for (const auto& [x, y] : contorno) {
+    EXPECT_NEAR(std::hypot(x - 1, y), 1, 1e-12);
+    EXPECT_LE(y, 1e-12);
+  }
+  EXPECT_NEAR(contorno[45].first, 1, 1e-12);
+  EXPECT_NEAR(contorno[45].second, -1, 1e-12);
+  // Straight sides are their vertices; a closed outline ends on its first.
+  const tPoligonalDesenho reta{"0", {{0, 0}, {2, 0}, {2, 1}}, true};
+  EXPECT_EQ(ContornoPoligonal(reta),
+            (std::vector<std::pair<double, double>>{{0, 0}, {2, 0}, {2, 1}, {0, 0}}));
+}
+
+// Inputs that had dxflib stall on a line, allocate by a count the file does
+// not back, or write a number past its buffer: refused with a message.
+TEST(DxfSubstituto, EntradasQueODxflibNaoAguenta) {
+  const std::string inicio = "0\nSECTION\n2\nENTITIES\n";
+  const std::string fim = "0\nENDSEC\n0\nEOF\n";
+  const std::string vertices = "10\n0\n20\n0\n10\n1\n20\n1\n";
+  const struct {
+    const char* caso;
+    std::string entidade;
+  } casos[] = {
+      {"linha longa", "0\nLWPOLYLINE\n8\n" + std::string(1100, 'x') + "\n90\n2\n" + vertices},
+      {"vértices (4n dá a volta)", "0\nLWPOLYLINE\n8\n0\n90\n1073741825\n" + vertices},
+      {"pontos de controle", "0\nSPLINE\n8\n0\n73\n1431655766\n" + vertices},
+      {"pontos de ajuste", "0\nSPLINE\n8\n0\n74\n1431655766\n11\n0\n21\n0\n"},
+      {"vértices de chamada", "0\nLEADER\n8\n0\n76\n1431655766\n" + vertices},
+      {"coordenada", "0\nLWPOLYLINE\n8\n0\n90\n2\n10\n1e300\n20\n0\n10\n1\n20\n1\n"},
+      {"abaulamento", "0\nLWPOLYLINE\n8\n0\n90\n2\n10\n0\n20\n0\n42\n1e300\n10\n1\n20\n1\n"},
+  };
+  for (const auto& c : casos) EXPECT_THROW(LerDxf(inicio + c.entidade + fim), ErroDxf) << c.caso;
+  // The same shapes within bounds are read.
+  EXPECT_EQ(LerDxf(inicio + "0\nLWPOLYLINE\n8\n0\n90\n2\n" + vertices + fim)
+                .desenho.poligonais.size(),
+            1u);
+
+  // Nor is such a number written, or taken from a client.
+  for (const double enorme : {1e300, -1e51}) {
+    const fs::path caminho = Temporario("enorme.dxf");
+    TDesenho d;
+    d.poligonais = {{"0", {{0, 0}, {enorme, 1}}, false}};
+    EXPECT_THROW(GravarDxf(d, caminho.string()), ErroDxf);
+    d.poligonais = {{"0", {{0, 0}, {1, 1}}, false, {enorme, 0}}};
+    EXPECT_THROW(GravarDxf(d, caminho.string()), ErroDxf);
+    EXPECT_FALSE(fs::exists(caminho));
+    TCadSubstituto cad;
+    const tObjeto espaco = Objeto(Objeto(cad.Aplicacao(), "ActiveDocument"), "ModelSpace");
+    EXPECT_EQ(FalhaDe([&] {
+                espaco->Chamar("AddLightWeightPolyline", {std::vector<double>{0, 0, enorme, 1}});
+              }),
+              tFalhaAutomacao::falhou);
+  }
+}
+
+// Of each kind, what the drawing leaves out is counted.
+TEST(DxfSubstituto, ConteudoNaoMantidoContado) {
+  const std::string lw = "0\nLWPOLYLINE\n8\n0\n90\n2\n10\n0\n20\n0\n10\n1\n20\n1\n";
+  const std::string texto = "0\nTEXT\n8\n0\n10\n0\n20\n0\n40\n1\n1\nabc\n";
+  const std::string bytes =
+      "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n8\n0\n2\nB1\n70\n0\n10\n0\n20\n0\n" + lw +
+      "0\nCIRCLE\n8\n0\n10\n0\n20\n0\n40\n1\n0\nENDBLK\n8\n0\n0\nENDSEC\n"
+      "0\nSECTION\n2\nENTITIES\n" +
+      lw + texto + texto +
+      "0\nLWPOLYLINE\n8\n0\n67\n1\n90\n2\n10\n0\n20\n0\n10\n1\n20\n1\n"
+      "0\nINSERT\n8\n0\n2\nB1\n10\n0\n20\n0\n"
+      "0\nPOLYLINE\n8\n0\n66\n1\n70\n16\n0\nVERTEX\n8\n0\n10\n0\n20\n0\n0\nSEQEND\n"
+      "0\nENDSEC\n0\nEOF\n";
+  const tLeituraDxf lido = LerDxf(bytes);
+  EXPECT_EQ(lido.desenho.poligonais.size(), 1u);
+  EXPECT_EQ(lido.naoMantido, (std::map<std::string, int>{{"CIRCLE em blocos", 1},
+                                                         {"INSERT", 1},
+                                                         {"TEXT", 2},
+                                                         {"malhas poligonais", 1},
+                                                         {"polilinhas em blocos", 1},
+                                                         {"polilinhas no espaço de papel", 1}}));
 }
 
 class ModeloSubstituto : public ::testing::Test {
@@ -177,6 +294,78 @@ TEST_F(ModeloSubstituto, DesenhosCamadasEMembrosDeTeste) {
   TCadSubstituto semTeste;
   EXPECT_EQ(FalhaDe([&] { semTeste.Aplicacao()->Chamar("TesteOcupar", {5000.0}); }),
             tFalhaAutomacao::membroDesconhecido);
+}
+
+// A file whose drawing left content out is not saved over unless asked for;
+// any other file is.
+TEST_F(ModeloSubstituto, NaoSalvaSobreOArquivoDeQueFicouConteudoDeFora) {
+  const fs::path incompleto = Temporario("issue39.dxf");
+  const fs::path completo = Temporario("lwpolylines.dxf");
+  fs::copy_file(Amostra("issue39.dxf"), incompleto);
+  fs::copy_file(Amostra("lwpolylines.dxf"), completo);
+  const std::string original = LerArquivo(incompleto.string());
+
+  EXPECT_EQ(cad.AbrirDesenho(incompleto.string()), "INSERT: 1, MTEXT: 1, polilinhas em blocos: 1");
+  const fs::path outraGrafia = incompleto.parent_path() / "." / incompleto.filename();
+  EXPECT_EQ(cad.PerdidoAoSalvarEm(outraGrafia.string()), "INSERT: 1, MTEXT: 1, polilinhas em blocos: 1");
+  EXPECT_THROW(cad.SalvarDesenho(outraGrafia.string()), ErroDxf);
+  EXPECT_EQ(FalhaDe([&] { Documento()->Chamar("SaveAs", {incompleto.string()}); }),
+            tFalhaAutomacao::falhou);
+  EXPECT_EQ(LerArquivo(incompleto.string()), original);
+
+  // Elsewhere it goes, arcs and all; and over the file once the user agrees.
+  const fs::path copia = Temporario("copia.dxf");
+  Documento()->Chamar("SaveAs", {copia.string()});
+  EXPECT_EQ(LerDxfDeArquivo(copia.string()).desenho, cad.Desenho());
+  cad.SalvarDesenho(incompleto.string(), true);
+  EXPECT_EQ(LerDxfDeArquivo(incompleto.string()).desenho, cad.Desenho());
+  EXPECT_EQ(cad.PerdidoAoSalvarEm(incompleto.string()), std::nullopt);
+  cad.SalvarDesenho(incompleto.string());
+
+  EXPECT_EQ(cad.AbrirDesenho(completo.string()), "");
+  EXPECT_NO_THROW(cad.SalvarDesenho(completo.string()));
+  for (const fs::path& p : {incompleto, completo, copia}) fs::remove(p);
+}
+
+// The names a CAD refuses for a layer are refused wherever a layer is named,
+// and no layer is made.
+TEST_F(ModeloSubstituto, NomesDeCamadaQueUmCadRecusa) {
+  const tObjeto camadas = Objeto(Documento(), "layers");
+  const tObjeto entidade = Objeto(Objeto(Documento(), "ModelSpace"), "AddLightWeightPolyline",
+                                  {std::vector<double>{0, 0, 1, 1}});
+  for (const std::string& nome :
+       {std::string("Brita 1/2\""), std::string("Solo:Cimento"), std::string("a<b"),
+        std::string("a>b"), std::string("a\\b"), std::string("a;b"), std::string("a?"),
+        std::string("a*"), std::string("a|b"), std::string("a,b"), std::string("a=b"),
+        std::string("a`b"), std::string(), std::string(256, 'x')}) {
+    EXPECT_EQ(FalhaDe([&] { camadas->Chamar("add", {nome}); }), tFalhaAutomacao::falhou) << nome;
+    EXPECT_EQ(FalhaDe([&] { Documento()->Atribuir("activelayer", nome); }),
+              tFalhaAutomacao::falhou);
+    EXPECT_EQ(FalhaDe([&] { entidade->Atribuir("layer", nome); }), tFalhaAutomacao::falhou);
+  }
+  EXPECT_EQ(cad.Desenho().camadas.size(), 1u);
+  EXPECT_EQ(cad.Desenho().poligonais[0].camada, "0");
+  for (const std::string& nome : {std::string("Brita 1"), std::string("Solo-Cimento"),
+                                  std::string("Sarjeta ção"), std::string(255, 'x')})
+    EXPECT_EQ(ComoTexto(Objeto(camadas, "add", {nome})->Ler("name")), nome);
+}
+
+// A pick reads an arc's area; its table holds the vertices.
+TEST_F(ModeloSubstituto, SelecaoDeUmaPoligonalComArco) {
+  const fs::path caminho = Temporario("arco.dxf");
+  TDesenho d;
+  d.poligonais = {{"0", {{0, 0}, {2, 0}, {2, 2}, {0, 2}}, true, {1, 0, 0, 0}}};
+  GravarDxf(d, caminho.string());
+  cad.AbrirDesenho(caminho.string());
+  fs::remove(caminho);
+  cad.selecionarNaTela = [] { return std::vector<std::size_t>{0}; };
+  tAcadParams acad;
+  TConectorEmProcesso conector(cad.Aplicacao());
+  const tResultadoSelecao r = SelecionarNoCad(acad, conector, true);
+  ASSERT_TRUE(r.selecionado);
+  EXPECT_EQ(r.linhas.size(), 5u);
+  EXPECT_EQ(r.linhas[1], (tLinhaPonto{"2.000", "0.000"}));
+  EXPECT_EQ(r.area, "5.57080        ");  // 4 + pi / 2
 }
 
 // A channel that hands each line to a server in the same process.

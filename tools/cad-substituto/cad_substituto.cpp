@@ -37,10 +37,26 @@ std::vector<std::pair<double, double>> Vertices(const std::vector<double>& c) {
     Falhar("Uma polilinha leva pares de coordenadas, ao menos dois vértices.");
   std::vector<std::pair<double, double>> v;
   for (std::size_t k = 0; k < c.size(); k += 2) {
-    if (!std::isfinite(c[k]) || !std::isfinite(c[k + 1])) Falhar("Coordenada inválida.");
+    if (!CoordenadaValida(c[k]) || !CoordenadaValida(c[k + 1])) Falhar("Coordenada inválida.");
     v.emplace_back(c[k], c[k + 1]);
   }
   return v;
+}
+
+// A CAD refuses a layer name it could not write or find again.
+std::string NomeDeCamada(const tValor& v) {
+  std::string nome = ComoTexto(v);
+  if (nome.empty()) Falhar("Uma camada precisa de um nome.");
+  if (!NomeDeCamadaValido(nome))
+    Falhar("Nome de camada inválido: " + nome +
+           " (até 255 caracteres, nenhum de < > / \\ \" : ; ? * | , = `).");
+  return nome;
+}
+
+std::string CaminhoCompleto(const std::string& caminho) {
+  std::error_code erro;
+  const std::filesystem::path p = std::filesystem::weakly_canonical(caminho, erro);
+  return erro ? std::filesystem::absolute(caminho, erro).lexically_normal().string() : p.string();
 }
 
 }  // namespace
@@ -134,7 +150,10 @@ TEntidade::TEntidade(TCadSubstituto& cad, TDocumentoSubstituto& doc, std::size_t
   Membro(
       "Coordinates", [this](const tArgs&) { return tValor(Coordenadas(Poligonal())); },
       [this](const tValor& v) {
-        Poligonal().vertices = Vertices(ComoReais(v));
+        tPoligonalDesenho& p = Poligonal();
+        p.vertices = Vertices(ComoReais(v));
+        // The arcs stay on the vertices that stay.
+        if (!p.abaulamentos.empty()) p.abaulamentos.resize(p.vertices.size());
         cad_.Mudou();
       });
   Membro(
@@ -147,7 +166,7 @@ TEntidade::TEntidade(TCadSubstituto& cad, TDocumentoSubstituto& doc, std::size_t
   Membro(
       "layer", [this](const tArgs&) { return tValor(Poligonal().camada); },
       [this](const tValor& v) {
-        Poligonal().camada = doc_.desenho.GarantirCamada(ComoTexto(v)).nome;
+        Poligonal().camada = doc_.desenho.GarantirCamada(NomeDeCamada(v)).nome;
         cad_.Mudou();
       });
   Membro("update", [this](const tArgs&) {
@@ -227,9 +246,7 @@ class TCamadas : public TColecao {
     MembrosDeColecao([&doc] { return doc.desenho.camadas.size(); },
                      [&doc](std::size_t i) { return doc.Camada(doc.desenho.camadas[i].nome); });
     Membro("add", [&cad, &doc](const tArgs& a) {
-      const std::string nome = ComoTexto(Argumento(a, 0, "add"));
-      if (nome.empty()) Falhar("Uma camada precisa de um nome.");
-      const tObjeto c = doc.Camada(nome);
+      const tObjeto c = doc.Camada(NomeDeCamada(Argumento(a, 0, "add")));
       cad.Mudou();
       return tValor(c);
     });
@@ -268,8 +285,8 @@ TDocumentoSubstituto::TDocumentoSubstituto(TCadSubstituto& cad, std::string nome
   Membro(
       "activelayer", [this](const tArgs&) { return tValor(Camada(camadaAtiva)); },
       [this](const tValor& v) {
-        if (const auto* nomeCamada = std::get_if<std::string>(&v)) {
-          camadaAtiva = desenho.GarantirCamada(*nomeCamada).nome;
+        if (std::holds_alternative<std::string>(v)) {
+          camadaAtiva = desenho.GarantirCamada(NomeDeCamada(v)).nome;
           return;
         }
         const auto* camada = dynamic_cast<const TCamada*>(ComoObjeto(v).get());
@@ -278,14 +295,11 @@ TDocumentoSubstituto::TDocumentoSubstituto(TCadSubstituto& cad, std::string nome
         camadaAtiva = camada->Nome();
       });
   Membro("SaveAs", [this](const tArgs& a) {
-    const std::string caminho = ComoTexto(Argumento(a, 0, "SaveAs"));
     try {
-      GravarDxf(desenho, caminho);
+      cad_.SalvarDocumento(*this, ComoTexto(Argumento(a, 0, "SaveAs")), false);
     } catch (const ErroDxf& e) {
       Falhar(e.what());
     }
-    nome = std::filesystem::path(caminho).filename().string();
-    cad_.Mudou();
     return tValor{};
   });
 }
@@ -373,15 +387,34 @@ void TCadSubstituto::NovoDesenho() {
   Adicionar("Desenho" + std::to_string(++novos_) + ".dxf", TDesenho());
 }
 
-void TCadSubstituto::AbrirDesenho(const std::string& caminho) {
-  TDesenho desenho = LerDxfDeArquivo(caminho);
-  Adicionar(std::filesystem::path(caminho).filename().string(), std::move(desenho));
+std::string TCadSubstituto::AbrirDesenho(const std::string& caminho) {
+  tLeituraDxf lido = LerDxfDeArquivo(caminho);
+  const std::string naoMantido = DescreverNaoMantido(lido.naoMantido);
+  if (!naoMantido.empty()) incompletos_[CaminhoCompleto(caminho)] = naoMantido;
+  Adicionar(std::filesystem::path(caminho).filename().string(), std::move(lido.desenho));
+  return naoMantido;
 }
 
-void TCadSubstituto::SalvarDesenho(const std::string& caminho) {
+std::optional<std::string> TCadSubstituto::PerdidoAoSalvarEm(const std::string& caminho) const {
+  const auto i = incompletos_.find(CaminhoCompleto(caminho));
+  if (i == incompletos_.end()) return std::nullopt;
+  return i->second;
+}
+
+void TCadSubstituto::SalvarDesenho(const std::string& caminho, bool apagarPerdido) {
   if (!TemDesenho()) throw ErroDxf("Nenhum desenho está aberto.");
-  GravarDxf(Desenho(), caminho);
-  documentos_.back()->nome = std::filesystem::path(caminho).filename().string();
+  SalvarDocumento(*documentos_.back(), caminho, apagarPerdido);
+}
+
+void TCadSubstituto::SalvarDocumento(TDocumentoSubstituto& documento, const std::string& caminho,
+                                     bool apagarPerdido) {
+  if (const auto perdido = PerdidoAoSalvarEm(caminho); perdido && !apagarPerdido)
+    throw ErroDxf(caminho + " tem o que o desenho não guarda (" + *perdido +
+                  "); salvar sobre ele apagaria isso. Salve com outro nome.");
+  GravarDxf(documento.desenho, caminho);
+  // The file now holds the drawing and nothing more.
+  incompletos_.erase(CaminhoCompleto(caminho));
+  documento.nome = std::filesystem::path(caminho).filename().string();
   Mudou();
 }
 

@@ -7,7 +7,9 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,8 +41,17 @@ class TCadSubstituto {
   // The title of the program's window.
   std::string Caption() const;
   void NovoDesenho();
-  void AbrirDesenho(const std::string& caminho);   // throws ErroDxf
-  void SalvarDesenho(const std::string& caminho);  // throws ErroDxf
+  // Returns what the file has and the drawing leaves out (DescreverNaoMantido),
+  // empty when it keeps everything. Throws ErroDxf.
+  std::string AbrirDesenho(const std::string& caminho);
+  // When `caminho` is a file opened here whose drawing left content out:
+  // what saving over it would lose.
+  std::optional<std::string> PerdidoAoSalvarEm(const std::string& caminho) const;
+  // Writes the active drawing; over a file PerdidoAoSalvarEm names, only
+  // when `apagarPerdido`. Throws ErroDxf.
+  void SalvarDesenho(const std::string& caminho, bool apagarPerdido = false);
+  void SalvarDocumento(TDocumentoSubstituto& documento, const std::string& caminho,
+                       bool apagarPerdido);
   void FecharDesenho();
 
   // --- What the host gives.
@@ -69,6 +80,8 @@ class TCadSubstituto {
   std::vector<std::shared_ptr<TDocumentoSubstituto>> documentos_;
   std::vector<std::shared_ptr<TDocumentoSubstituto>> fechados_;
   int novos_ = 0;
+  // The files opened with content their drawing left out, by full path.
+  std::map<std::string, std::string> incompletos_;
   std::chrono::steady_clock::time_point ocupadoAte_{};
 };
 

@@ -1,4 +1,5 @@
-// The stand-in CAD's drawing: lightweight polylines on named layers.
+// The stand-in CAD's drawing: lightweight polylines, straight or with arcs,
+// on named layers.
 #pragma once
 
 #include <string>
@@ -7,6 +8,11 @@
 #include <vector>
 
 namespace zidod {
+
+// Coordinates and bulges stay within this, far beyond any drawing: dxflib
+// writes a real with "%.16lf" into 256 bytes, and the area of an arc needs
+// the square of its radius (up to a bulge times a chord).
+inline constexpr double kLimiteCoordenada = 1e50;
 
 struct tCamadaDesenho {
   std::string nome;
@@ -18,6 +24,9 @@ struct tPoligonalDesenho {
   std::string camada;
   std::vector<std::pair<double, double>> vertices;
   bool fechada = false;
+  // Per vertex, the arc to the next one as DXF gives it (the tangent of a
+  // quarter of its angle, > 0 counterclockwise); empty when all are straight.
+  std::vector<double> abaulamentos{};
   bool operator==(const tPoligonalDesenho&) const = default;
 };
 
@@ -35,7 +44,21 @@ struct TDesenho {
   bool operator==(const TDesenho&) const = default;
 };
 
-// The area the outline encloses, as if closed (shoelace formula), >= 0.
+// The bulge of the segment from vertex k, 0 for a straight one.
+double Abaulamento(const tPoligonalDesenho& poligonal, std::size_t k);
+
+// True when the value is finite and within kLimiteCoordenada.
+bool CoordenadaValida(double valor);
+
+// A name a CAD accepts for a layer: 1 to 255 bytes, none of < > / \ " : ; ? * | , = `.
+bool NomeDeCamadaValido(std::string_view nome);
+
+// The area the outline encloses, as if closed (the closing segment straight
+// unless the polyline is closed), arcs included, >= 0.
 double AreaPoligonal(const tPoligonalDesenho& poligonal);
+
+// The outline as points, arcs in steps of at most two degrees, ending on
+// the first vertex when closed: what is drawn and what a click can hit.
+std::vector<std::pair<double, double>> ContornoPoligonal(const tPoligonalDesenho& poligonal);
 
 }  // namespace zidod

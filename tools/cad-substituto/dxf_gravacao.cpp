@@ -7,10 +7,29 @@
 
 #include "document/texto.hpp"
 #include "dxf.hpp"
+#include "dxf_grupos.hpp"
 
 namespace zidod {
 
 namespace {
+
+// What dxflib would write past its buffers, or we could not read back, is
+// refused before the file is made.
+void Verificar(const TDesenho& desenho) {
+  const auto nome = [](const std::string& camada) {
+    if (Utf8ParaWindows1252(camada).size() > kMaiorLinhaDxf)
+      throw ErroDxf("O nome de uma camada é longo demais para um DXF.");
+  };
+  for (const tCamadaDesenho& c : desenho.camadas) nome(c.nome);
+  for (const tPoligonalDesenho& p : desenho.poligonais) {
+    nome(p.camada);
+    for (const auto& [x, y] : p.vertices)
+      if (!CoordenadaValida(x) || !CoordenadaValida(y))
+        throw ErroDxf("O desenho tem coordenadas fora do alcance de um CAD.");
+    for (const double a : p.abaulamentos)
+      if (!CoordenadaValida(a)) throw ErroDxf("O desenho tem um arco fora do alcance de um CAD.");
+  }
+}
 
 void Escrever(const TDesenho& desenho, const std::string& caminho) {
   DL_Dxf dxf;
@@ -61,7 +80,9 @@ void Escrever(const TDesenho& desenho, const std::string& caminho) {
     dxf.writePolyline(*dw,
                       DL_PolylineData(static_cast<int>(p.vertices.size()), 0, 0, p.fechada ? 1 : 0),
                       DL_Attributes(Utf8ParaWindows1252(p.camada), 256, 0, "BYLAYER", 1.0));
-    for (const auto& [x, y] : p.vertices) dxf.writeVertex(*dw, DL_VertexData(x, y, 0, 0));
+    for (std::size_t k = 0; k < p.vertices.size(); ++k)
+      dxf.writeVertex(*dw, DL_VertexData(p.vertices[k].first, p.vertices[k].second, 0,
+                                         Abaulamento(p, k)));
     dxf.writePolylineEnd(*dw);
   }
   dw->sectionEnd();
@@ -79,6 +100,7 @@ void GravarDxf(const TDesenho& desenho, const std::string& caminho) {
   const fs::path destino(caminho);
   fs::path temporario = destino;
   temporario += ".gravando";
+  Verificar(desenho);
   std::error_code erro;
   try {
     Escrever(desenho, temporario.string());

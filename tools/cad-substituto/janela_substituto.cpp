@@ -60,12 +60,19 @@ void TJanelaSubstituto::Abrir() {
   const QString caminho =
       QFileDialog::getOpenFileName(this, "Abrir desenho", {}, "Desenhos DXF (*.dxf);;Todos (*)");
   if (caminho.isEmpty()) return;
+  std::string naoMantido;
   try {
-    cad_.AbrirDesenho(caminho.toStdString());
+    naoMantido = cad_.AbrirDesenho(caminho.toStdString());
     vista_->Ajustar();
   } catch (const ErroDxf& e) {
     QMessageBox::critical(this, "Erro ao abrir", QString::fromStdString(e.what()));
+    return;
   }
+  if (!naoMantido.empty())
+    QMessageBox::warning(this, "Conteúdo não mantido",
+                         "O desenho não guarda tudo o que o arquivo tem. Ficaram de fora: " +
+                             QString::fromStdString(naoMantido) +
+                             ".\nSalvar sobre o arquivo apagaria isso dele.");
 }
 
 void TJanelaSubstituto::SalvarComo() {
@@ -74,8 +81,16 @@ void TJanelaSubstituto::SalvarComo() {
       this, "Salvar desenho", QString::fromStdString(cad_.NomeDesenho()), "Desenhos DXF (*.dxf)");
   if (caminho.isEmpty()) return;
   if (!caminho.endsWith(".dxf", Qt::CaseInsensitive)) caminho += ".dxf";
+  const auto perdido = cad_.PerdidoAoSalvarEm(caminho.toStdString());
+  if (perdido && QMessageBox::question(
+                     this, "Salvar sobre o arquivo",
+                     "O arquivo tem o que o desenho não guarda (" +
+                         QString::fromStdString(*perdido) +
+                         "). Salvar sobre ele apaga isso do arquivo.\nSalvar mesmo assim?",
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    return;
   try {
-    cad_.SalvarDesenho(caminho.toStdString());
+    cad_.SalvarDesenho(caminho.toStdString(), perdido.has_value());
   } catch (const ErroDxf& e) {
     QMessageBox::critical(this, "Erro ao salvar", QString::fromStdString(e.what()));
   }

@@ -55,7 +55,7 @@ void TVistaDesenho::Ajustar() {
   double xmax = std::numeric_limits<double>::lowest(), ymax = xmax;
   if (d)
     for (const tPoligonalDesenho& p : d->poligonais)
-      for (const auto& [x, y] : p.vertices) {
+      for (const auto& [x, y] : ContornoPoligonal(p)) {
         xmin = std::min(xmin, x), xmax = std::max(xmax, x);
         ymin = std::min(ymin, y), ymax = std::max(ymax, y);
       }
@@ -84,10 +84,10 @@ std::optional<std::size_t> TVistaDesenho::PoligonalEm(QPointF ponto) const {
   double menor = kToleranciaPixels;
   for (std::size_t i = 0; i < d->poligonais.size(); ++i) {
     const auto& v = d->poligonais[i].vertices;
-    const std::size_t lados = d->poligonais[i].fechada ? v.size() : v.size() - 1;
-    for (std::size_t k = 0; k < lados && v.size() > 1; ++k) {
-      const auto& [x1, y1] = v[k];
-      const auto& [x2, y2] = v[(k + 1) % v.size()];
+    const auto contorno = ContornoPoligonal(d->poligonais[i]);
+    for (std::size_t k = 0; k + 1 < contorno.size(); ++k) {
+      const auto& [x1, y1] = contorno[k];
+      const auto& [x2, y2] = contorno[k + 1];
       const double dist = DistanciaAoSegmento(ponto, ParaTela(x1, y1), ParaTela(x2, y2));
       if (dist <= menor) menor = dist, melhor = i;
     }
@@ -113,14 +113,14 @@ void TVistaDesenho::paintEvent(QPaintEvent*) {
     if (escolhida) caneta.setStyle(Qt::DashLine);
     pintor.setPen(caneta);
     QPainterPath caminho;
-    for (std::size_t k = 0; k < p.vertices.size(); ++k) {
-      const QPointF q = ParaTela(p.vertices[k].first, p.vertices[k].second);
+    const auto contorno = ContornoPoligonal(p);
+    for (std::size_t k = 0; k < contorno.size(); ++k) {
+      const QPointF q = ParaTela(contorno[k].first, contorno[k].second);
       if (k == 0)
         caminho.moveTo(q);
       else
         caminho.lineTo(q);
     }
-    if (p.fechada) caminho.closeSubpath();
     pintor.drawPath(caminho);
   }
   if (Selecionando()) {
