@@ -11,6 +11,7 @@
 #include "cad_ezdxf.hpp"
 #include "editing/estado_editor.hpp"
 #include "platform/transporte_local.hpp"
+#include "apoio/dialogos_gravados.hpp"
 
 namespace zidod {
 namespace {

@@ -18,6 +18,7 @@
 #include "editing/estado_editor.hpp"
 #include "platform/pasta_privada.hpp"
 #include "platform/transporte_local.hpp"
+#include "apoio/dialogos_gravados.hpp"
 
 namespace zidod {
 namespace {
