@@ -22,7 +22,7 @@ TEST(EditorX, CelulaEditadaNaJanelaRealEGravadaPeloMenu) {
   editor.Digitar("0.25");
   editor.Teclas("Tab");
   editor.Clicar("^Editor de Zidod Evuv", gemeo.Menu("Arquivo"));
-  editor.Teclas("Down Down Down Return"); // "Salvar"
+  editor.Teclas("Down Down Down Return");  // "Salvar"
   TEstadoEditor lido;
   ASSERT_TRUE(editor.Esperar([&] {
     lido.LerTpo(arquivo);
@@ -33,5 +33,5 @@ TEST(EditorX, CelulaEditadaNaJanelaRealEGravadaPeloMenu) {
   EXPECT_FALSE(editor.Vivo());
 }
 
-} // namespace
-} // namespace zidod
+}  // namespace
+}  // namespace zidod

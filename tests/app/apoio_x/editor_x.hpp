@@ -5,22 +5,22 @@
 // when a test fails half-way.
 #pragma once
 
+#include <sys/types.h>
+
 #include <QPoint>
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace zidod {
 
 class TEditorX {
-public:
+ public:
   // Copies `arquivos` into the editor's folder, starts the editor there
   // with `argumentos` (a copied file's name, say) and waits for its main
   // window. Throws std::runtime_error when something cannot start.
-  explicit TEditorX(std::vector<std::string> argumentos = {},
-                    const std::vector<std::filesystem::path> &arquivos = {});
+  explicit TEditorX(std::vector<std::string> argumentos = {}, const std::vector<std::filesystem::path> &arquivos = {});
   ~TEditorX();
   TEditorX(const TEditorX &) = delete;
   TEditorX &operator=(const TEditorX &) = delete;
@@ -52,16 +52,17 @@ public:
   // Closes the editor as a user does (Alt+F4 on its main window) and waits
   // for it to end; false when it did not end in time.
   bool Fechar(int ms = 5000);
+  // Waits for the editor to end; true when it ended in time, cleanly.
+  bool Terminou(int ms = 5000);
   // A picture of the whole screen, as PNG (for looking at, not for asserts).
   void Captura(const std::filesystem::path &png) const;
 
   // Runs an X client of the display and returns what it printed.
   std::string X(const std::string &comando) const;
 
-private:
+ private:
   std::string JanelaDe(const std::string &titulo) const;
-  pid_t Iniciar(const std::vector<std::string> &argv,
-                const std::vector<std::string> &ambiente, int fdMantido = -1);
+  pid_t Iniciar(const std::vector<std::string> &argv, const std::vector<std::string> &ambiente, int fdMantido = -1);
   void Encerrar(pid_t &pid);
 
   std::filesystem::path pasta_;
@@ -71,4 +72,4 @@ private:
   pid_t editor_ = -1;
 };
 
-} // namespace zidod
+}  // namespace zidod

@@ -21,8 +21,7 @@ TGemeo::TGemeo(const TEditorX &editor, const std::string &arquivo) {
   QFont fonte(QStringLiteral("DejaVu Sans"), 8);
   fonte.setStyleHint(QFont::SansSerif);
   QApplication::setFont(fonte);
-  const std::string materiais =
-      (editor.Pasta() / "gemeo-materiais.tab").string();
+  const std::string materiais = (editor.Pasta() / "gemeo-materiais.tab").string();
   janela_ = std::make_unique<TForm1>(arquivo, materiais);
   const QPoint tamanho = editor.Tamanho();
   janela_->resize(tamanho.x(), tamanho.y());
@@ -39,28 +38,22 @@ QWidget *TGemeo::Achar(const std::string &caminho) {
   for (const QString &nome : nomes) {
     const QList<QWidget *> candidatos = dentro->findChildren<QWidget *>(nome);
     if (candidatos.size() != 1)
-      throw std::runtime_error(caminho + ": " +
-                               std::to_string(candidatos.size()) +
-                               " widgets named " + nome.toStdString());
+      throw std::runtime_error(caminho + ": " + std::to_string(candidatos.size()) + " widgets named " +
+                               nome.toStdString());
     achado = candidatos.front();
     dentro = achado;
   }
   // Make current every tab page that holds it, outermost first.
   std::vector<std::pair<QTabWidget *, QWidget *>> paginas;
   for (QWidget *w = achado; w && w->parentWidget(); w = w->parentWidget())
-    if (auto *abas =
-            qobject_cast<QTabWidget *>(w->parentWidget()->parentWidget());
-        abas && abas->indexOf(w) >= 0)
+    if (auto *abas = qobject_cast<QTabWidget *>(w->parentWidget()->parentWidget()); abas && abas->indexOf(w) >= 0)
       paginas.insert(paginas.begin(), {abas, w});
-  for (auto &[abas, pagina] : paginas)
-    abas->setCurrentWidget(pagina);
+  for (auto &[abas, pagina] : paginas) abas->setCurrentWidget(pagina);
   QApplication::processEvents();
   return achado;
 }
 
-QPoint TGemeo::NaJanela(QWidget *w, QPoint local) {
-  return w->mapTo(w->window(), local);
-}
+QPoint TGemeo::NaJanela(QWidget *w, QPoint local) { return w->mapTo(w->window(), local); }
 
 QPoint TGemeo::Centro(const std::string &caminho) {
   QWidget *w = Achar(caminho);
@@ -69,28 +62,24 @@ QPoint TGemeo::Centro(const std::string &caminho) {
 
 QPoint TGemeo::Celula(const std::string &tabela, int linha, int coluna) {
   auto *t = qobject_cast<QTableView *>(Achar(tabela));
-  if (!t)
-    throw std::runtime_error(tabela + " is not a table");
+  if (!t) throw std::runtime_error(tabela + " is not a table");
   const QRect r = t->visualRect(t->model()->index(linha, coluna));
   return NaJanela(t->viewport(), r.center());
 }
 
 QPoint TGemeo::Seta(const std::string &caminho) {
   auto *caixa = qobject_cast<QComboBox *>(Achar(caminho));
-  if (!caixa)
-    throw std::runtime_error(caminho + " is not a combo box");
+  if (!caixa) throw std::runtime_error(caminho + " is not a combo box");
   QStyleOptionComboBox opcao;
   opcao.initFrom(caixa);
   opcao.editable = caixa->isEditable();
-  const QRect seta = caixa->style()->subControlRect(
-      QStyle::CC_ComboBox, &opcao, QStyle::SC_ComboBoxArrow, caixa);
+  const QRect seta = caixa->style()->subControlRect(QStyle::CC_ComboBox, &opcao, QStyle::SC_ComboBoxArrow, caixa);
   return NaJanela(caixa, seta.center());
 }
 
 QPoint TGemeo::Aba(const std::string &caminho, int indice) {
   auto *abas = qobject_cast<QTabWidget *>(Achar(caminho));
-  if (!abas)
-    throw std::runtime_error(caminho + " is not a tab widget");
+  if (!abas) throw std::runtime_error(caminho + " is not a tab widget");
   QTabBar *barra = abas->tabBar();
   return NaJanela(barra, barra->tabRect(indice).center());
 }
@@ -103,4 +92,4 @@ QPoint TGemeo::Menu(const std::string &texto) {
   throw std::runtime_error("no menu " + texto);
 }
 
-} // namespace zidod
+}  // namespace zidod

@@ -16,7 +16,7 @@ class TEditorX;
 class TForm1;
 
 class TGemeo {
-public:
+ public:
   explicit TGemeo(const TEditorX &editor, const std::string &arquivo = {});
   ~TGemeo();
 
@@ -37,11 +37,11 @@ public:
   // layer tabs shown).
   TForm1 &Janela() { return *janela_; }
 
-private:
+ private:
   QWidget *Achar(const std::string &caminho);
   QPoint NaJanela(QWidget *w, QPoint local);
 
   std::unique_ptr<TForm1> janela_;
 };
 
-} // namespace zidod
+}  // namespace zidod
