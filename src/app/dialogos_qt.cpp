@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include "editing/estado_editor.hpp"
 
 #include "platform/janelas.hpp"
 
@@ -41,6 +44,20 @@ std::optional<std::string> TDialogosQt::EscolherArquivoParaSalvar() {
   dialogo.setOption(QFileDialog::ReadOnly, false);
   if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return std::nullopt;
   return dialogo.selectedFiles().constFirst().toStdString();
+}
+
+tRespostaAlteracoes TDialogosQt::PerguntarSalvarAlteracoes(const std::string& pergunta) {
+  QMessageBox caixa(QMessageBox::Warning, QString::fromUtf8(kTituloPrograma), QString::fromStdString(pergunta),
+                    QMessageBox::NoButton, janela_);
+  QPushButton* salvar = caixa.addButton(QStringLiteral("&Salvar"), QMessageBox::AcceptRole);
+  QPushButton* descartar = caixa.addButton(QStringLiteral("&Descartar"), QMessageBox::DestructiveRole);
+  QPushButton* cancelar = caixa.addButton(QStringLiteral("&Cancelar"), QMessageBox::RejectRole);
+  caixa.setDefaultButton(salvar);
+  caixa.setEscapeButton(cancelar);
+  caixa.exec();
+  if (caixa.clickedButton() == salvar) return tRespostaAlteracoes::salvar;
+  if (caixa.clickedButton() == descartar) return tRespostaAlteracoes::descartar;
+  return tRespostaAlteracoes::cancelar;
 }
 
 bool TDialogosQt::TrazerEditorParaFrente() { return ForcarPrimeiroPlano(janela_); }

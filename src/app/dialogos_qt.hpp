@@ -14,6 +14,7 @@ class TDialogosQt : public TDialogos {
   void Mensagem(const std::string& titulo, const std::string& texto, tIcone icone) override;
   std::optional<std::string> EscolherArquivoParaAbrir() override;
   std::optional<std::string> EscolherArquivoParaSalvar() override;
+  tRespostaAlteracoes PerguntarSalvarAlteracoes(const std::string& pergunta) override;
   bool TrazerEditorParaFrente() override;
 
  private:

@@ -498,6 +498,12 @@ void TForm1::showEvent(QShowEvent* evento) {
 }
 
 void TForm1::closeEvent(QCloseEvent* evento) {
+  bool fechar = false;
+  Executar([&] { fechar = estado_.ConfirmarDescarte(); });
+  if (!fechar) {
+    evento->ignore();
+    return;
+  }
   TrazerJanelaDaClasse("TAlintarvena");
   Executar([&] { estado_.FormClose(); });
   evento->accept();

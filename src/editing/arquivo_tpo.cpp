@@ -76,7 +76,9 @@ std::string TEstadoEditor::GerarTpo() {
 void TEstadoEditor::GravarTpo() {
   if (secao.nomeArquivo.empty()) throw ErroArquivo("Nenhum arquivo foi escolhido para gravar.");
   try {
-    GravarArquivo(secao.nomeArquivo, GerarTpo());
+    const std::string conteudo = GerarTpo();
+    GravarArquivo(secao.nomeArquivo, conteudo);
+    conteudoGravado_ = conteudo;
   } catch (const ErroPastaSemEscrita& e) {
     throw ErroPastaSemEscrita(std::string(e.what()) + " Use \"Salvar Como\" para gravar em outra pasta.");
   }
@@ -113,6 +115,7 @@ int TEstadoEditor::LerTpo(std::string_view bytes, const std::string& caminho) {
     *this = std::move(anterior);
     throw ErroArquivo("Linha " + std::to_string(numero) + ": " + e.what());
   }
+  GuardarReferencia();
   // The file is read; a zoom it cannot draw with is reported like a typed one.
   AtualizarDesenho();
   return versao;

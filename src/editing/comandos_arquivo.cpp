@@ -1,4 +1,6 @@
 // The "Arquivo" menu: New, Open, Save and Save As.
+#include <filesystem>
+
 #include "document/formato_tpo.hpp"
 #include "editing/estado_editor.hpp"
 
@@ -31,14 +33,38 @@ void TEstadoEditor::Novo() {
   LimparDocumento(secao);
   secao.nomeArquivo.clear();
   Caption = Titulo(tVersaoTitulo::formato);
+  GuardarReferencia();
+}
+
+std::string TEstadoEditor::ConteudoAtual() const {
+  TEstadoEditor copia = *this;
+  return copia.GerarTpo();
+}
+
+bool TEstadoEditor::Alterado() const { return ConteudoAtual() != conteudoGravado_; }
+
+bool TEstadoEditor::ConfirmarDescarte() {
+  if (!Alterado()) return true;
+  const std::string nome = secao.nomeArquivo.empty() ? std::string("Sem Nome")
+                                                     : std::filesystem::path(secao.nomeArquivo).filename().string();
+  switch (dialogos->PerguntarSalvarAlteracoes("Salvar alterações em " + nome + "?")) {
+    case tRespostaAlteracoes::salvar:
+      SalvarClick();
+      return !Alterado();
+    case tRespostaAlteracoes::descartar: return true;
+    case tRespostaAlteracoes::cancelar: return false;
+  }
+  return false;
 }
 
 void TEstadoEditor::NovoClick() {
+  if (!ConfirmarDescarte()) return;
   Novo();
   AtualizarDesenho();
 }
 
 void TEstadoEditor::AbrirClick() {
+  if (!ConfirmarDescarte()) return;
   const std::optional<std::string> arquivo = dialogos->EscolherArquivoParaAbrir();
   if (!arquivo) return;
   // The file replaces the section; one that cannot be read leaves it as it was.

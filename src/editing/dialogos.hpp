@@ -9,6 +9,9 @@ namespace zidod {
 
 enum class tIcone { nenhum, erro, aviso, informacao };
 
+// The answers to the question asked before a changed section is replaced.
+enum class tRespostaAlteracoes { salvar, descartar, cancelar };
+
 class TDialogos {
  public:
   virtual ~TDialogos() = default;
@@ -17,6 +20,8 @@ class TDialogos {
   // The open dialog and the save dialog of ".tpo" files; nothing when cancelled.
   virtual std::optional<std::string> EscolherArquivoParaAbrir() = 0;
   virtual std::optional<std::string> EscolherArquivoParaSalvar() = 0;
+  // Asks `pergunta` with "Salvar", "Descartar" and "Cancelar".
+  virtual tRespostaAlteracoes PerguntarSalvarAlteracoes(const std::string& pergunta) = 0;
   // Restores the editor's main window if minimised and makes it the foreground window.
   virtual bool TrazerEditorParaFrente() = 0;
 };
@@ -28,6 +33,8 @@ class TDialogosNenhum : public TDialogos {
   void Mensagem(const std::string&, const std::string&, tIcone) override {}
   std::optional<std::string> EscolherArquivoParaAbrir() override { return std::nullopt; }
   std::optional<std::string> EscolherArquivoParaSalvar() override { return std::nullopt; }
+  // With nobody to ask, the section goes as it always went.
+  tRespostaAlteracoes PerguntarSalvarAlteracoes(const std::string&) override { return tRespostaAlteracoes::descartar; }
   bool TrazerEditorParaFrente() override { return false; }
 };
 

@@ -248,6 +248,14 @@ class TEstadoEditor {
   void EntManualButton5Click();  // "Inserir Ponto" of the floating window
   void EntManualButton1Click();  // "Sair" of the floating window
 
+  // Whether the file would change: the section and the values the file
+  // keeps differ from what they were when it was last read, written or
+  // begun.
+  bool Alterado() const;
+  // Before a changed section is replaced or the window closes: asks whether
+  // to save it. False when the user cancels, or the save did not happen.
+  bool ConfirmarDescarte();
+
   // The "Arquivo" menu.
   void NovoClick();
   void AbrirClick();
@@ -304,6 +312,11 @@ class TEstadoEditor {
   bool operator==(const TEstadoEditor&) const = default;
 
  private:
+  // The file's bytes as it would be written now.
+  std::string ConteudoAtual() const;
+  void GuardarReferencia() { conteudoGravado_ = ConteudoAtual(); }
+  std::string conteudoGravado_;
+
   // While a file is applied the picture is not drawn: it is drawn once, whole,
   // at the end.
   bool desenhoAdiado_ = false;

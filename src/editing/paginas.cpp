@@ -10,6 +10,7 @@ void TEstadoEditor::FormShow(const std::string& arquivoLinhaComando) {
   DesenharSecao();
   AplicarRoteiroPistas();
   if (!caminhoMateriais.empty()) CarregarMateriais(caminhoMateriais);
+  GuardarReferencia();
   if (arquivoLinhaComando.empty()) return;
   std::error_code erro;
   if (!std::filesystem::exists(arquivoLinhaComando, erro)) {

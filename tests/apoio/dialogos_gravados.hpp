@@ -25,6 +25,14 @@ class TDialogosGravados : public TDialogos {
   }
   std::optional<std::string> EscolherArquivoParaAbrir() override { return Proximo(); }
   std::optional<std::string> EscolherArquivoParaSalvar() override { return Proximo(); }
+  // Answers from `respostas`, then "Descartar", as the editor went before it asked.
+  tRespostaAlteracoes PerguntarSalvarAlteracoes(const std::string& pergunta) override {
+    perguntas.push_back(pergunta);
+    if (respostas.empty()) return tRespostaAlteracoes::descartar;
+    const tRespostaAlteracoes r = respostas.front();
+    respostas.erase(respostas.begin());
+    return r;
+  }
   bool TrazerEditorParaFrente() override {
     ++vezesNaFrente;
     return true;
@@ -33,6 +41,8 @@ class TDialogosGravados : public TDialogos {
   std::vector<tMensagem> mensagens;
   std::vector<std::optional<std::string>> arquivos;  // answered first to last
   int vezesNaFrente = 0;
+  std::vector<std::string> perguntas;
+  std::vector<tRespostaAlteracoes> respostas;  // answered first to last
 
  private:
   std::optional<std::string> Proximo() {

@@ -25,6 +25,7 @@ class TDialogosDoLote : public TDialogos {
   }
   std::optional<std::string> EscolherArquivoParaAbrir() override { return std::nullopt; }
   std::optional<std::string> EscolherArquivoParaSalvar() override { return std::nullopt; }
+  tRespostaAlteracoes PerguntarSalvarAlteracoes(const std::string&) override { return tRespostaAlteracoes::descartar; }
   bool TrazerEditorParaFrente() override { return false; }
 
   std::string mensagens;
