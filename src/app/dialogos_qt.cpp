@@ -1,5 +1,6 @@
 #include "dialogos_qt.hpp"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -44,5 +45,12 @@ std::optional<std::string> TDialogosQt::EscolherArquivoParaSalvar() {
 }
 
 bool TDialogosQt::TrazerEditorParaFrente() { return ForcarPrimeiroPlano(janela_); }
+
+void TDialogosQt::PonteiroOcupado(bool ocupado) {
+  if (ocupado)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
 
 }  // namespace zidod

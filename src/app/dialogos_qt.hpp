@@ -15,6 +15,7 @@ class TDialogosQt : public TDialogos {
   std::optional<std::string> EscolherArquivoParaAbrir() override;
   std::optional<std::string> EscolherArquivoParaSalvar() override;
   bool TrazerEditorParaFrente() override;
+  void PonteiroOcupado(bool ocupado) override;
 
  private:
   QWidget* janela_;

@@ -19,6 +19,9 @@ class TDialogos {
   virtual std::optional<std::string> EscolherArquivoParaSalvar() = 0;
   // Restores the editor's main window if minimised and makes it the foreground window.
   virtual bool TrazerEditorParaFrente() = 0;
+  // The busy pointer while the editor waits for other programs; each `true`
+  // is followed by one `false`.
+  virtual void PonteiroOcupado(bool ocupado) = 0;
 };
 
 // No windows to ask: messages go nowhere, no file is chosen and no window
@@ -29,6 +32,7 @@ class TDialogosNenhum : public TDialogos {
   std::optional<std::string> EscolherArquivoParaAbrir() override { return std::nullopt; }
   std::optional<std::string> EscolherArquivoParaSalvar() override { return std::nullopt; }
   bool TrazerEditorParaFrente() override { return false; }
+  void PonteiroOcupado(bool) override {}
 };
 
 }  // namespace zidod

@@ -29,10 +29,12 @@ class TDialogosGravados : public TDialogos {
     ++vezesNaFrente;
     return true;
   }
+  void PonteiroOcupado(bool ocupado) override { ponteiro.push_back(ocupado); }
 
   std::vector<tMensagem> mensagens;
   std::vector<std::optional<std::string>> arquivos;  // answered first to last
   int vezesNaFrente = 0;
+  std::vector<bool> ponteiro;  // every change of the busy pointer, in order
 
  private:
   std::optional<std::string> Proximo() {

@@ -26,6 +26,7 @@ class TDialogosDoLote : public TDialogos {
   std::optional<std::string> EscolherArquivoParaAbrir() override { return std::nullopt; }
   std::optional<std::string> EscolherArquivoParaSalvar() override { return std::nullopt; }
   bool TrazerEditorParaFrente() override { return false; }
+  void PonteiroOcupado(bool) override {}
 
   std::string mensagens;
 };
