@@ -57,6 +57,10 @@ TfrmEntManual::TfrmEntManual(TForm1& principal)
           [this] { principal_.Executar([&] { principal_.Estado().EntManualButton1Click(); }); });
   coluna->addWidget(inserir);
   coluna->addWidget(sair);
+  // A window of fixed size: window managers that keep their own buttons
+  // (openbox keeps close and minimise whatever the hints say) offer no
+  // maximise, and closing is "Sair".
+  coluna->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 // Closing by the window manager is "Sair", so the state knows the window is hidden.

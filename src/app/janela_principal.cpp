@@ -99,7 +99,9 @@ TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QW
   linhas->addWidget(CriarPainelEsquerdo());
   linhas->addWidget(CriarAreaDesenho(), 1);
   setCentralWidget(centro);
-  // The slope chooser is drawn on the colour of the page it sits on.
+  // The slope chooser is drawn on the colour of the page it sits on, which
+  // paints itself in that colour rather than in the style's tab frame.
+  taludes_->pagina->setAutoFillBackground(true);
   const QColor painel = taludes_->pagina->palette().color(QPalette::Window);
   estado_.Panel2Cor = {static_cast<std::uint8_t>(painel.red()), static_cast<std::uint8_t>(painel.green()),
                        static_cast<std::uint8_t>(painel.blue())};
