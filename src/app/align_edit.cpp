@@ -14,9 +14,11 @@ namespace zidod {
 namespace {
 
 void MostrarCaixaErro(const tErroEntrada& erro) {
-  // No owner window: the box is modal to the whole application.
-  QMessageBox caixa(QMessageBox::Critical, QString::fromStdString(erro.titulo),
-                    QString::fromStdString(erro.texto), QMessageBox::Ok);
+  // No owner window: the box is modal to the whole application. An error
+  // without a caption of its own is titled as the system titles such boxes,
+  // never by the program's file name.
+  const QString titulo = erro.titulo.empty() ? QStringLiteral("Erro") : QString::fromStdString(erro.titulo);
+  QMessageBox caixa(QMessageBox::Critical, titulo, QString::fromStdString(erro.texto), QMessageBox::Ok);
   caixa.setWindowModality(Qt::ApplicationModal);
   caixa.exec();
 }
@@ -170,7 +172,10 @@ void TAlignEdit::keyPressEvent(QKeyEvent* evento) {
     evento->setAccepted(seta.isAccepted());
     return;
   }
-  if (tecla == Qt::Key_Escape) setText(textoAoEntrar_);
+  if (tecla == Qt::Key_Escape) {
+    setText(textoAoEntrar_);
+    emit desfeito(textoAoEntrar_);
+  }
   if (!TudoAceito(entrada_, evento->text())) {
     evento->accept();  // a refused character is dropped
     return;

@@ -68,6 +68,9 @@ class TAlignEdit : public QLineEdit {
  signals:
   // A change of text that passed the checks (or was not checked).
   void textoAlterado(const QString& texto);
+  // Escape put back the text the field held when it got the focus. Owners
+  // that keep a copy of what the user typed take this text as their copy.
+  void desfeito(const QString& texto);
   // The focus arrived, after the focus looks were applied.
   void entrou();
   // The focus left, after the "no focus" looks were applied. Owners recompute

@@ -13,6 +13,10 @@ TAlignEdit* CriarCampoManual(TForm1& janela, const char* nome, tEntradaManual& c
     (campos.*membro).texto = texto.toStdString();
     (campos.*membro).editado = true;
   });
+  // Escape undoes the visit: the text is the program's again, not a typed one.
+  QObject::connect(campo, &TAlignEdit::desfeito, &janela, [&campos, membro](const QString& texto) {
+    campos.*membro = {texto.toStdString(), false};
+  });
   QObject::connect(campo, &TAlignEdit::saiu, &janela,
                    [&janela, aoSair] { janela.Executar([&] { (janela.Estado().*aoSair)(); }); });
   return campo;

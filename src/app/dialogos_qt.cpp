@@ -1,5 +1,6 @@
 #include "dialogos_qt.hpp"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -61,5 +62,12 @@ tRespostaAlteracoes TDialogosQt::PerguntarSalvarAlteracoes(const std::string& pe
 }
 
 bool TDialogosQt::TrazerEditorParaFrente() { return ForcarPrimeiroPlano(janela_); }
+
+void TDialogosQt::PonteiroOcupado(bool ocupado) {
+  if (ocupado)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
 
 }  // namespace zidod

@@ -16,6 +16,7 @@ class TDialogosQt : public TDialogos {
   std::optional<std::string> EscolherArquivoParaSalvar() override;
   tRespostaAlteracoes PerguntarSalvarAlteracoes(const std::string& pergunta) override;
   bool TrazerEditorParaFrente() override;
+  void PonteiroOcupado(bool ocupado) override;
 
  private:
   QWidget* janela_;

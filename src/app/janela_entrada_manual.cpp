@@ -1,7 +1,9 @@
 #include "janela_entrada_manual.hpp"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,15 +45,38 @@ TfrmEntManual::TfrmEntManual(TForm1& principal)
   coluna->addWidget(grupo);
   auto* inserir = new QPushButton("Inserir Ponto", this);
   inserir->setObjectName("Button5");
-  inserir->setAutoDefault(false);
   auto* sair = new QPushButton("Sair", this);
-  sair->setAutoDefault(false);
+  sair->setObjectName("Button1");
+  // Enter presses the button that has the focus; no button is the default,
+  // so Enter in a field only moves on.
+  inserir->setAutoDefault(true);
+  sair->setAutoDefault(true);
   connect(inserir, &QPushButton::clicked, this,
           [this] { principal_.Executar([&] { principal_.Estado().EntManualButton5Click(); }); });
   connect(sair, &QPushButton::clicked, this,
           [this] { principal_.Executar([&] { principal_.Estado().EntManualButton1Click(); }); });
   coluna->addWidget(inserir);
   coluna->addWidget(sair);
+  // A window of fixed size: window managers that keep their own buttons
+  // (openbox keeps close and minimise whatever the hints say) offer no
+  // maximise, and closing is "Sair".
+  coluna->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// Closing by the window manager is "Sair", so the state knows the window is hidden.
+void TfrmEntManual::closeEvent(QCloseEvent* evento) {
+  principal_.Executar([&] { principal_.Estado().EntManualButton1Click(); });
+  evento->accept();
+}
+
+// Escape belongs to the field that has the focus: it undoes the typing there
+// and leaves the window open.
+void TfrmEntManual::keyPressEvent(QKeyEvent* evento) {
+  if (evento->key() == Qt::Key_Escape) {
+    evento->accept();
+    return;
+  }
+  QDialog::keyPressEvent(evento);
 }
 
 void TfrmEntManual::Mostrar() {

@@ -17,6 +17,10 @@ class TfrmEntManual : public QDialog {
   explicit TfrmEntManual(TForm1& principal);
   void Mostrar();
 
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+  void keyPressEvent(QKeyEvent* evento) override;
+
  private:
   TForm1& principal_;
   TAlignEdit* dt_;

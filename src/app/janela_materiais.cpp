@@ -14,6 +14,8 @@ namespace zidod {
 
 TForm2::TForm2(QWidget* pai) : QDialog(pai) {
   setWindowTitle("Tabela de Materiais");
+  // Wide enough for the window manager to show the whole title.
+  setMinimumWidth(320);
   auto* coluna = new QVBoxLayout(this);
   coluna->addWidget(new QLabel("Material a adicionar", this));
   Edit1_ = new QLineEdit(this);
@@ -55,9 +57,15 @@ TForm5::TForm5(TForm1& principal) : QDialog(&principal), principal_(principal), 
   dentro->addLayout(botoes);
   coluna->addWidget(grupo);
   auto* sair = new QPushButton("Sair", this);
+  // Enter outside the buttons closes the window; it never deletes.
+  sair->setDefault(true);
   coluna->addWidget(sair);
-  connect(lgv_, &QListWidget::currentRowChanged, this,
-          [this](int linha) { principal_.Estado().lgvSelecionado = linha; });
+  // Only a highlighted item counts: the list's current row, which it also
+  // takes when it merely gets the focus, does not.
+  connect(lgv_, &QListWidget::itemSelectionChanged, this, [this] {
+    const QList<QListWidgetItem*> escolhidos = lgv_->selectedItems();
+    principal_.Estado().lgvSelecionado = escolhidos.isEmpty() ? -1 : lgv_->row(escolhidos.front());
+  });
   connect(apagar, &QPushButton::clicked, this, [this] {
     principal_.Executar([&] { principal_.Estado().TForm5ApagarClick(); });
     Mostrar();
@@ -76,7 +84,13 @@ void TForm5::Mostrar() {
   const QSignalBlocker bloqueio(lgv_);
   lgv_->clear();
   for (const std::string& m : principal_.Estado().lgv) lgv_->addItem(QString::fromStdString(m));
-  lgv_->setCurrentRow(principal_.Estado().lgvSelecionado);
+  const int escolhido = principal_.Estado().lgvSelecionado;
+  if (escolhido >= 0 && escolhido < lgv_->count()) {
+    lgv_->setCurrentRow(escolhido);
+  } else {
+    lgv_->setCurrentRow(-1);
+    lgv_->clearSelection();
+  }
 }
 
 }  // namespace zidod

@@ -42,6 +42,13 @@ class TDelegadoIdentificador : public QStyledItemDelegate {
 
 QLabel* Rotulo(const QString& texto, QWidget* pai) { return new QLabel(texto, pai); }
 
+// The state keeps the field's text: what the user types and what Escape puts back.
+void GuardarTexto(TAlignEdit* campo, QObject* contexto, std::string& destino) {
+  const auto guardar = [&destino](const QString& texto) { destino = texto.toStdString(); };
+  QObject::connect(campo, &QLineEdit::textEdited, contexto, guardar);
+  QObject::connect(campo, &TAlignEdit::desfeito, contexto, guardar);
+}
+
 // Column widths fit "-123.456" and ">>" in the window's font.
 constexpr int kLarguraMarcador = 22;
 
@@ -83,6 +90,7 @@ QWidget* TForm1::CriarPlataforma() {
   auto* botoes = new QHBoxLayout;
   p.BitBtn1 = new QPushButton("Selecionar no CAD", p.pagina);
   p.BitBtn4 = new QPushButton("Entrada Manual", p.pagina);
+  p.BitBtn4->setObjectName("BitBtn4");
   connect(p.BitBtn1, &QPushButton::clicked, this, [this] { Executar([&] { estado_.BitBtn1Click(); }); });
   connect(p.BitBtn4, &QPushButton::clicked, this, [this] { Executar([&] { estado_.BitBtn4Click(); }); });
   botoes->addWidget(p.BitBtn1);
@@ -115,6 +123,7 @@ QWidget* TForm1::CriarPlataforma() {
   p.Memo1 = new QPlainTextEdit(p.pagina);
   p.Memo1->setObjectName("Memo1");
   p.Memo1->setMaximumHeight(90);
+  p.Memo1->setTabChangesFocus(true);  // Tab leaves the description; Enter breaks the line
   connect(p.Memo1, &QPlainTextEdit::textChanged, this, [this] {
     estado_.Memo1.clear();
     for (const QString& linha : plataforma_->Memo1->toPlainText().split('\n'))
@@ -219,8 +228,8 @@ QWidget* TForm1::CriarTaludes() {
   prefixos->addWidget(t.Edit3, 0, 1);
   prefixos->addWidget(Rotulo("Prefixo de Locação do OFFSET", t.pagina), 1, 0);
   prefixos->addWidget(t.Edit4, 1, 1);
-  connect(t.Edit3, &QLineEdit::textEdited, this, [this](const QString& s) { estado_.Edit3 = s.toStdString(); });
-  connect(t.Edit4, &QLineEdit::textEdited, this, [this](const QString& s) { estado_.Edit4 = s.toStdString(); });
+  GuardarTexto(t.Edit3, this, estado_.Edit3);
+  GuardarTexto(t.Edit4, this, estado_.Edit4);
   connect(t.Edit3, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit3Exit(); }); });
   connect(t.Edit4, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit4Exit(); }); });
   coluna->addLayout(prefixos);
@@ -265,7 +274,7 @@ QGroupBox* TForm1::CriarSarjeta(const QString& titulo, tLadoSarjeta& lado, bool 
   });
   const auto campo = [this, params](TAlignEdit* w, std::string tSarjetaParams::*membro,
                                     std::function<void()> aoSair) {
-    connect(w, &QLineEdit::textEdited, this, [params, membro](const QString& s) { params().*membro = s.toStdString(); });
+    GuardarTexto(w, this, params().*membro);
     if (aoSair) connect(w, &TAlignEdit::saiu, this, [this, aoSair] { Executar(aoSair); });
   };
   campo(lado.larguraTopo, &tSarjetaParams::larguraTopo,
@@ -342,8 +351,8 @@ QWidget* TForm1::CriarPavimento() {
   dados->addWidget(v.Edit5, 3, 1);
   dados->addWidget(Rotulo("m2", v.pagina), 3, 2);
   coluna->addLayout(dados);
-  connect(v.Edit1, &QLineEdit::textEdited, this, [this](const QString& s) { estado_.Edit1 = s.toStdString(); });
-  connect(v.Edit2, &QLineEdit::textEdited, this, [this](const QString& s) { estado_.Edit2 = s.toStdString(); });
+  GuardarTexto(v.Edit1, this, estado_.Edit1);
+  GuardarTexto(v.Edit2, this, estado_.Edit2);
   connect(v.gc1, &QComboBox::currentTextChanged, this, [this](const QString& s) { estado_.gc1 = s.toStdString(); });
   connect(v.Edit1, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit1Exit(); }); });
   connect(v.Edit2, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit2Exit(); }); });
@@ -369,8 +378,8 @@ QWidget* TForm1::CriarPavimento() {
   totais->addWidget(v.edit6, 0, 1);
   totais->addWidget(Rotulo("Espessura Total", v.pagina), 1, 0);
   totais->addWidget(v.edit7, 1, 1);
-  connect(v.edit6, &QLineEdit::textEdited, this, [this](const QString& s) { estado_.edit6 = s.toStdString(); });
-  connect(v.edit7, &QLineEdit::textEdited, this, [this](const QString& s) { estado_.edit7 = s.toStdString(); });
+  GuardarTexto(v.edit6, this, estado_.edit6);
+  GuardarTexto(v.edit7, this, estado_.edit7);
   connect(v.edit6, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.edit6Exit(); }); });
   connect(v.edit7, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.edit7Exit(); }); });
   coluna->addLayout(totais);

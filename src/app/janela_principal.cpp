@@ -31,6 +31,16 @@
 #include "platform/janelas.hpp"
 #include "platform/transporte_local.hpp"
 
+// The help pages, the change log and the icons are compiled into this static
+// library, which nothing references by name: they are registered by hand, once.
+static void RegistrarRecursos() {
+  static const bool registrados = [] {
+    Q_INIT_RESOURCE(recursos);
+    return true;
+  }();
+  (void)registrados;
+}
+
 namespace zidod {
 
 namespace {
@@ -70,6 +80,7 @@ TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QW
       arquivoLinhaComando_(std::move(arquivoLinhaComando)),
       imagem_(std::make_shared<TCanvasImagem>(estado_.ImageLargura, estado_.ImageAltura)),
       diagrama_(std::make_shared<TCanvasImagem>(311, 129)) {
+  RegistrarRecursos();
   setObjectName("TForm1");
   SetRelatorioErro(nullptr);
   estado_.Image = imagem_;
@@ -88,6 +99,12 @@ TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QW
   linhas->addWidget(CriarPainelEsquerdo());
   linhas->addWidget(CriarAreaDesenho(), 1);
   setCentralWidget(centro);
+  // The slope chooser is drawn on the colour of the page it sits on, which
+  // paints itself in that colour rather than in the style's tab frame.
+  taludes_->pagina->setAutoFillBackground(true);
+  const QColor painel = taludes_->pagina->palette().color(QPalette::Window);
+  estado_.Panel2Cor = {static_cast<std::uint8_t>(painel.red()), static_cast<std::uint8_t>(painel.green()),
+                       static_cast<std::uint8_t>(painel.blue())};
 
   frmEntManual_ = new TfrmEntManual(*this);
   form5_ = new TForm5(*this);
@@ -110,27 +127,30 @@ TForm1::~TForm1() {
 }
 
 void TForm1::CriarMenus() {
-  QMenu* arquivo = menuBar()->addMenu("Arquivo");
-  const auto item = [this](QMenu* menu, const char* texto, void (TEstadoEditor::*acao)()) {
+  QMenu* arquivo = menuBar()->addMenu("&Arquivo");
+  const auto item = [this](QMenu* menu, const char* texto, const QKeySequence& atalho,
+                           void (TEstadoEditor::*acao)()) {
     QAction* a = menu->addAction(texto);
+    a->setShortcut(atalho);
     connect(a, &QAction::triggered, this, [this, acao] { Executar([&] { (estado_.*acao)(); }); });
-    return a;
   };
-  item(arquivo, "Novo", &TEstadoEditor::NovoClick);
-  item(arquivo, "Abrir", &TEstadoEditor::AbrirClick);
-  item(arquivo, "Salvar", &TEstadoEditor::SalvarClick);
-  item(arquivo, "Salvar Como", &TEstadoEditor::SalvarComoClick);
+  item(arquivo, "&Novo", QKeySequence(Qt::CTRL | Qt::Key_N), &TEstadoEditor::NovoClick);
+  item(arquivo, "&Abrir", QKeySequence(Qt::CTRL | Qt::Key_O), &TEstadoEditor::AbrirClick);
+  item(arquivo, "&Salvar", QKeySequence(Qt::CTRL | Qt::Key_S), &TEstadoEditor::SalvarClick);
+  item(arquivo, "Salvar &Como", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TEstadoEditor::SalvarComoClick);
   arquivo->addSeparator();
   // "Sair" closes the window as its close button does, saving the materials.
-  connect(arquivo->addAction("Sair"), &QAction::triggered, this, &QWidget::close);
-  QMenu* ferramentas = menuBar()->addMenu("Ferramentas");
-  connect(ferramentas->addAction("Tabela de Materiais"), &QAction::triggered, this, [this] {
+  QAction* sair = arquivo->addAction("Sa&ir");
+  sair->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+  connect(sair, &QAction::triggered, this, &QWidget::close);
+  QMenu* ferramentas = menuBar()->addMenu("&Ferramentas");
+  connect(ferramentas->addAction("&Tabela de Materiais"), &QAction::triggered, this, [this] {
     form5_->Mostrar();
     form5_->exec();
   });
-  QMenu* ajuda = menuBar()->addMenu("Ajuda");
-  connect(ajuda->addAction("Sobre"), &QAction::triggered, this, [this] { Tsobre(this).exec(); });
-  connect(ajuda->addAction("Histórico"), &QAction::triggered, this, [this] { TaLog(this).exec(); });
+  QMenu* ajuda = menuBar()->addMenu("A&juda");
+  connect(ajuda->addAction("&Sobre"), &QAction::triggered, this, [this] { Tsobre(this).exec(); });
+  connect(ajuda->addAction("&Histórico"), &QAction::triggered, this, [this] { TaLog(this).exec(); });
 }
 
 QWidget* TForm1::CriarPainelEsquerdo() {
@@ -195,13 +215,14 @@ QWidget* TForm1::CriarAreaDesenho() {
   faixa->setFixedHeight(kAlturaFaixa);
   auto* aproximar = new QToolButton(faixa);
   aproximar->setObjectName("dxSpeedButton1");
-  aproximar->setIcon(QIcon::fromTheme("zoom-in"));
+  // The theme's magnifiers where there are any, the program's own elsewhere.
+  aproximar->setIcon(QIcon::fromTheme("zoom-in", QIcon(":/icones/aproximar.svg")));
   aproximar->setText("+");
   aproximar->setToolTip("Aproximar");
   aproximar->setGeometry(2, 2, 26, 25);
   auto* afastar = new QToolButton(faixa);
   afastar->setObjectName("dxSpeedButton2");
-  afastar->setIcon(QIcon::fromTheme("zoom-out"));
+  afastar->setIcon(QIcon::fromTheme("zoom-out", QIcon(":/icones/afastar.svg")));
   afastar->setText("-");
   afastar->setToolTip("Afastar");
   afastar->setGeometry(2, 29, 26, 25);
@@ -538,8 +559,13 @@ bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
   return QMainWindow::eventFilter(objeto, evento);
 }
 
-// Leaving a control: the focus went to one that is not inside it.
-void TForm1::FocoMudou(QWidget* antes, QWidget* agora) {
+// Leaving a control: the focus went to another control of this window, one
+// that is not inside it. The focus that goes to another window, a message
+// box among them, comes back to where it was: that is no leaving.
+void TForm1::FocoMudou(QWidget*, QWidget* agora) {
+  if (!agora || agora->window() != this) return;
+  QWidget* antes = focoNaJanela_;
+  focoNaJanela_ = agora;
   const auto saiuDe = [&](QWidget* controle) {
     return antes && (antes == controle || controle->isAncestorOf(antes)) &&
            !(agora && (agora == controle || controle->isAncestorOf(agora)));

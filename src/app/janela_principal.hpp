@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -91,6 +92,7 @@ class TForm1 : public QMainWindow {
   std::function<void()> aoPrimeiraFigura_;
   std::string arquivoLinhaComando_;
   bool mostrada_ = false;
+  QPointer<QWidget> focoNaJanela_;  // the last control of this window that had the focus
   std::shared_ptr<TCanvasImagem> imagem_;
   std::shared_ptr<TCanvasImagem> diagrama_;
 

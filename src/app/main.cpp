@@ -6,7 +6,9 @@
 // picture painted, then ends the program.
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 #include <chrono>
 #include <cstdio>
 
@@ -15,6 +17,10 @@
 int main(int argc, char** argv) {
   const auto inicio = std::chrono::steady_clock::now();
   QApplication aplicacao(argc, argv);
+  // Qt's own dialogs and buttons speak Portuguese, whatever the locale.
+  QTranslator traducaoQt;
+  if (traducaoQt.load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&traducaoQt);
   // The windows were laid out for a small 8-point sans-serif.
   QFont fonte(QStringLiteral("DejaVu Sans"), 8);
   fonte.setStyleHint(QFont::SansSerif);

@@ -37,13 +37,25 @@ void DesenharElementoNoCad(const TSegs& seg, TObjetoAutomacao& aplicacao) {
   ComoObjeto(poligonal)->Chamar("update", {});
 }
 
-std::optional<tAvisoCad> DesenharNoCad(TSecaoTipo& secao, tAcadParams& acad,
-                                       TConectorCad& conector) {
+std::optional<tAvisoCad> DesenharNoCad(TSecaoTipo& secao, tAcadParams& acad, TConectorCad& conector,
+                                       const std::function<void(bool)>& ponteiroOcupado) {
   NomearElementosFixos(secao);
   if (auto aviso = ConectarCad(acad, conector)) return aviso;
+  // The normal pointer comes back after each element, a failing one included.
+  struct tPonteiro {
+    const std::function<void(bool)>& mostrar;
+    explicit tPonteiro(const std::function<void(bool)>& m) : mostrar(m) {
+      if (mostrar) mostrar(true);
+    }
+    ~tPonteiro() {
+      if (mostrar) mostrar(false);
+    }
+  };
   try {
-    for (int slot = 0; slot <= segCorteDir3; ++slot)
+    for (int slot = 0; slot <= segCorteDir3; ++slot) {
+      const tPonteiro ocupado(ponteiroOcupado);
       DesenharElementoNoCad(secao.segs[slot], *acad.aplicacao);
+    }
   } catch (const ErroAutomacao& e) {
     return AvisoDeFalha(e);
   }

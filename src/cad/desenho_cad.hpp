@@ -2,6 +2,7 @@
 // element, at the element's own coordinates, on the layer of its material.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "cad/acad_params.hpp"
@@ -13,8 +14,10 @@ namespace zidod {
 // Writes the fixed names of the platform and slope slots, connects, and
 // draws slots 0 to 23 in order. A failing call stops the drawing at that
 // element (what was drawn before it stays) and gives its message.
-std::optional<tAvisoCad> DesenharNoCad(TSecaoTipo& secao, tAcadParams& acad,
-                                       TConectorCad& conector);
+// `ponteiroOcupado` is told true before each element and false after it,
+// also when the element fails.
+std::optional<tAvisoCad> DesenharNoCad(TSecaoTipo& secao, tAcadParams& acad, TConectorCad& conector,
+                                       const std::function<void(bool)>& ponteiroOcupado = {});
 
 // One element into the connected CAD: nothing below two points; the layer
 // of a non-empty material made active first; a fixed-area outline closed by

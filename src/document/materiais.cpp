@@ -1,6 +1,7 @@
 #include "document/materiais.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 
@@ -12,11 +13,62 @@ namespace zidod {
 
 namespace {
 
-bool MenorSemCaixa(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto baixa = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return static_cast<unsigned char>(baixa(x)) < static_cast<unsigned char>(baixa(y));
-  });
+// The letters of Windows-1252 without accent, in small letters; nullptr for
+// the characters that are no letters. Indexed from U+00C0.
+constexpr std::array<const char*, 32> kLetrasBase = {
+    "a", "a", "a", "a", "a", "a", "ae", "c",     "e", "e", "e", "e", "i", "i", "i",  "i",
+    "d", "n", "o", "o", "o", "o", "o",  nullptr, "o", "u", "u", "u", "u", "y", "th", "ss"};
+
+const char* LetraBase(char32_t c) {
+  if (c >= 0xC0 && c <= 0xDF) return kLetrasBase[c - 0xC0];
+  if (c == 0xFF) return "y";
+  if (c >= 0xE0 && c <= 0xFE) return c == 0xF7 ? nullptr : kLetrasBase[c - 0xE0];
+  switch (c) {
+    case 0x152:
+    case 0x153: return "oe";
+    case 0x160:
+    case 0x161: return "s";
+    case 0x17D:
+    case 0x17E: return "z";
+    case 0x178: return "y";
+    default: return nullptr;
+  }
+}
+
+// The name as a dictionary orders it: small letters without accents. Bytes
+// that are no UTF-8 letter stay as they are.
+std::string ChaveDeOrdem(const std::string& nome) {
+  std::string chave;
+  for (std::size_t i = 0; i < nome.size();) {
+    const auto b = static_cast<unsigned char>(nome[i]);
+    if (b < 0x80) {
+      chave += b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : static_cast<char>(b);
+      ++i;
+      continue;
+    }
+    const std::size_t n = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+    char32_t c = b & (0x7F >> n);
+    bool valido = n > 1 && i + n <= nome.size();
+    for (std::size_t k = 1; valido && k < n; ++k) {
+      const auto seguinte = static_cast<unsigned char>(nome[i + k]);
+      valido = (seguinte & 0xC0) == 0x80;
+      c = (c << 6) | (seguinte & 0x3F);
+    }
+    const char* base = valido ? LetraBase(c) : nullptr;
+    if (base)
+      chave += base;
+    else
+      chave.append(nome, i, valido ? n : 1);
+    i += valido ? n : 1;
+  }
+  return chave;
+}
+
+// Case and accents folded; names that fold alike are ordered by their bytes.
+bool MenorComoNoDicionario(const std::string& a, const std::string& b) {
+  const std::string ca = ChaveDeOrdem(a);
+  const std::string cb = ChaveDeOrdem(b);
+  return ca != cb ? ca < cb : a < b;
 }
 
 }  // namespace
@@ -58,8 +110,10 @@ void GravarTabelaMateriais(const std::string& caminho, const std::vector<std::st
   GravarArquivo(caminho, bytes);
 }
 
-void InserirMaterial(std::vector<std::string>& materiais, const std::string& material) {
-  materiais.insert(std::upper_bound(materiais.begin(), materiais.end(), material, MenorSemCaixa), material);
+std::size_t InserirMaterial(std::vector<std::string>& materiais, const std::string& material) {
+  const auto lugar = std::upper_bound(materiais.begin(), materiais.end(), material, MenorComoNoDicionario);
+  const auto inserido = materiais.insert(lugar, material);  // may move the items
+  return static_cast<std::size_t>(inserido - materiais.begin());
 }
 
 std::string MaiusculasAaZ(const std::string& texto) {

@@ -19,9 +19,11 @@ std::vector<std::string> LerTabelaMateriais(const std::string& caminho);
 // A failure throws ErroArquivo and leaves the old file as it was.
 void GravarTabelaMateriais(const std::string& caminho, const std::vector<std::string>& materiais);
 
-// Puts a material in its sorted place, comparing without regard to case;
-// equal names are kept, the new one after the old.
-void InserirMaterial(std::vector<std::string>& materiais, const std::string& material);
+// Puts a material in its sorted place and returns that place. Names are
+// compared as a dictionary does, without regard to case or accents, and
+// names that compare alike by their bytes; equal names are kept, the new one
+// after the old.
+std::size_t InserirMaterial(std::vector<std::string>& materiais, const std::string& material);
 
 // The name as the table keeps it: the letters "a" to "z" in capitals, every
 // other character as typed.

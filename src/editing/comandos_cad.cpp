@@ -34,7 +34,8 @@ void TEstadoEditor::SelecionarNoCad(TGradeTexto& tabela, bool tabelaFechada) {
 }
 
 void TEstadoEditor::DesenharNoCad() {
-  if (const auto aviso = zidod::DesenharNoCad(secao, acad, *conectorCad)) {
+  const auto ponteiro = [this](bool ocupado) { dialogos->PonteiroOcupado(ocupado); };
+  if (const auto aviso = zidod::DesenharNoCad(secao, acad, *conectorCad, ponteiro)) {
     dialogos->TrazerEditorParaFrente();
     Mostrar(*dialogos, *aviso);
   }

@@ -24,6 +24,9 @@ class TDialogos {
   virtual tRespostaAlteracoes PerguntarSalvarAlteracoes(const std::string& pergunta) = 0;
   // Restores the editor's main window if minimised and makes it the foreground window.
   virtual bool TrazerEditorParaFrente() = 0;
+  // The busy pointer while the editor waits for other programs; each `true`
+  // is followed by one `false`.
+  virtual void PonteiroOcupado(bool ocupado) = 0;
 };
 
 // No windows to ask: messages go nowhere, no file is chosen and no window
@@ -36,6 +39,7 @@ class TDialogosNenhum : public TDialogos {
   // With nobody to ask, the section goes as it always went.
   tRespostaAlteracoes PerguntarSalvarAlteracoes(const std::string&) override { return tRespostaAlteracoes::descartar; }
   bool TrazerEditorParaFrente() override { return false; }
+  void PonteiroOcupado(bool) override {}
 };
 
 }  // namespace zidod

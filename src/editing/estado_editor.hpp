@@ -138,6 +138,7 @@ class TEstadoEditor {
   std::string l3 = "% Rampa";
   std::string l4 = "Rampa 1/";
   std::shared_ptr<TCanvas> itl = std::make_shared<TCanvasNulo>(311, 129);  // slope chooser
+  tCor Panel2Cor = clFaceBotao;  // the colour of the slope chooser's panel, its background
 
   // Status bar.
   std::array<std::string, 4> st1 = {"", "", "Zoom Horizontal", ""};

@@ -24,7 +24,11 @@ void TEstadoEditor::TForm5ApagarClick() {
 }
 
 void TEstadoEditor::TForm2AdicionarClick(const std::string& texto) {
-  if (!EmBranco(texto)) InserirMaterial(lgv, MaiusculasAaZ(texto));
+  if (!EmBranco(texto)) {
+    // The highlight stays on the material that had it.
+    const auto lugar = static_cast<int>(InserirMaterial(lgv, MaiusculasAaZ(texto)));
+    if (lgvSelecionado >= lugar) ++lgvSelecionado;
+  }
   gc1Itens = lgv;
 }
 

@@ -4,7 +4,9 @@
 
 namespace zidod {
 
-void TEstadoEditor::DesenharDiagramaTaludes() { zidod::DesenharDiagramaTaludes(*itl, pgcategorias == 0); }
+void TEstadoEditor::DesenharDiagramaTaludes() {
+  zidod::DesenharDiagramaTaludes(*itl, pgcategorias == 0, Panel2Cor);
+}
 
 void TEstadoEditor::EscolherTalude(tOpcaoTalude opcao) {
   opcaoTalude = opcao;

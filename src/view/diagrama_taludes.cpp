@@ -20,9 +20,9 @@ void LinhaDoTalude(TCanvas& c, tOpcaoTalude opcao) {
 
 }  // namespace
 
-void DesenharDiagramaTaludes(TCanvas& c, bool primeiraCategoria) {
-  c.caneta = {clFaceBotao, 0};
-  c.pincel = clFaceBotao;
+void DesenharDiagramaTaludes(TCanvas& c, bool primeiraCategoria, tCor fundo) {
+  c.caneta = {fundo, 0};
+  c.pincel = fundo;
   c.Rectangle(0, 0, c.Largura(), c.Altura());
 
   const tPixel m = Centro(c);

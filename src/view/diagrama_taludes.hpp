@@ -9,8 +9,9 @@ namespace zidod {
 // The slope chosen on the TALUDES page.
 enum class tOpcaoTalude { nenhuma, ae, AD, ce, CD };
 
-// The plain diagram; the fill slopes only while the first soil category is shown.
-void DesenharDiagramaTaludes(TCanvas& itl, bool primeiraCategoria);
+// The plain diagram on the colour of its panel; the fill slopes only while
+// the first soil category is shown.
+void DesenharDiagramaTaludes(TCanvas& itl, bool primeiraCategoria, tCor fundo);
 
 // The chosen slope in red over the diagram.
 void DestacarTalude(TCanvas& itl, tOpcaoTalude opcao);

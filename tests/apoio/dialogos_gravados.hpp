@@ -37,12 +37,14 @@ class TDialogosGravados : public TDialogos {
     ++vezesNaFrente;
     return true;
   }
+  void PonteiroOcupado(bool ocupado) override { ponteiro.push_back(ocupado); }
 
   std::vector<tMensagem> mensagens;
   std::vector<std::optional<std::string>> arquivos;  // answered first to last
   int vezesNaFrente = 0;
   std::vector<std::string> perguntas;
   std::vector<tRespostaAlteracoes> respostas;  // answered first to last
+  std::vector<bool> ponteiro;  // every change of the busy pointer, in order
 
  private:
   std::optional<std::string> Proximo() {

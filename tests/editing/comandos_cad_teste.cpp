@@ -200,5 +200,28 @@ TEST_F(ComandosCad, DesenharOExemplo) {
   EXPECT_EQ(dialogos->vezesNaFrente, 1);
 }
 
+// Every element is drawn under the busy pointer, and the normal pointer comes
+// back after it, also after the element whose call fails.
+TEST_F(ComandosCad, PonteiroOcupadoEnquantoDesenha) {
+  editor.LerTpo(std::string(ZIDOD_DADOS) + "/exemplos/exemplo.tpo");
+  std::vector<bool> aoDesenhar;
+  cad.antesDaChamada = [&](const std::string& nome) {
+    if (nome.ends_with("AddLightWeightPolyline")) aoDesenhar.push_back(dialogos->ponteiro.back());
+  };
+  editor.dxButton2Click();
+  std::vector<bool> porElemento;
+  for (int slot = 0; slot <= segCorteDir3; ++slot) porElemento.insert(porElemento.end(), {true, false});
+  EXPECT_EQ(dialogos->ponteiro, porElemento);
+  EXPECT_EQ(aoDesenhar, std::vector<bool>(7, true));
+
+  dialogos->ponteiro.clear();
+  cad.antesDaChamada = [&](const std::string& nome) {
+    if (nome.ends_with("AddLightWeightPolyline")) cad.ausente = true;
+  };
+  editor.dxButton2Click();
+  EXPECT_EQ(dialogos->ponteiro, (std::vector<bool>{true, false}));
+  EXPECT_EQ(dialogos->mensagens.size(), 1u);
+}
+
 }  // namespace
 }  // namespace zidod

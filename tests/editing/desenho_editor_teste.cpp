@@ -232,5 +232,20 @@ TEST_F(DesenhoEditorTeste, BotoesDeZoom) {
   EXPECT_EQ(e.vista.escalaX, 467 / 22.0L);  // the buttons redraw
 }
 
+// The slope chooser is drawn on the colour its panel has in the window.
+TEST(DiagramaDoEditor, FundoNaCorDoPainel) {
+  TEstadoEditor e;
+  const auto itl = std::make_shared<TCanvasGravador>(311, 129);
+  e.itl = itl;
+  e.Panel2Cor = {12, 34, 56};
+  for (const auto escolher : {&TEstadoEditor::DesenharDiagramaTaludes, &TEstadoEditor::ceClick}) {
+    itl->primitivas.clear();
+    (e.*escolher)();
+    ASSERT_FALSE(itl->primitivas.empty());
+    EXPECT_EQ(itl->primitivas[0].pincel, (tCor{12, 34, 56}));
+    EXPECT_EQ(itl->primitivas[0].caneta.cor, (tCor{12, 34, 56}));
+  }
+}
+
 }  // namespace
 }  // namespace zidod

@@ -27,6 +27,29 @@ TEST(Materiais, AdicionarEmMaiusculasOrdenadoComRepetidos) {
   EXPECT_EQ(e.gc1Itens, e.lgv);
 }
 
+// As a dictionary: case and accents folded, names that fold alike by their bytes.
+TEST(Materiais, OrdemSemCaixaNemAcento) {
+  TEstadoEditor e;
+  for (const char* m : {"ZINCO", "ÁGUA", "AREIA", "CONCRETO", "AGREGADO", "ÇAPÉ", "CAL", "AGUA", "ÉTER", "ESCÓRIA"})
+    e.TForm2AdicionarClick(m);
+  EXPECT_EQ(e.lgv, (std::vector<std::string>{"AGREGADO", "AGUA", "ÁGUA", "AREIA", "CAL", "ÇAPÉ", "CONCRETO",
+                                             "ESCÓRIA", "ÉTER", "ZINCO"}));
+}
+
+// Adding a material leaves the highlight on the material that had it.
+TEST(Materiais, DestaqueFicaNoMesmoMaterial) {
+  TEstadoEditor e;
+  for (const char* m : {"BRITA", "CAL"}) e.TForm2AdicionarClick(m);
+  e.lgvSelecionado = 1;  // "CAL"
+  e.TForm2AdicionarClick("AREIA");
+  EXPECT_EQ(e.lgv[static_cast<std::size_t>(e.lgvSelecionado)], "CAL");
+  e.TForm2AdicionarClick("ZINCO");
+  EXPECT_EQ(e.lgv[static_cast<std::size_t>(e.lgvSelecionado)], "CAL");
+  e.lgvSelecionado = -1;
+  e.TForm2AdicionarClick("AÇO");
+  EXPECT_EQ(e.lgvSelecionado, -1);
+}
+
 TEST(Materiais, ArquivoNaPastaQueFalta) {
   const fs::path pasta = fs::temp_directory_path() / "zidod-materiais" / "tarvena" / "ridiz_aroz";
   fs::remove_all(pasta.parent_path().parent_path());

@@ -56,6 +56,8 @@ QStringList Acionar(TJanelaSubstituto& janela, const QString& acao, const QStrin
   QObject::connect(&responder, &QTimer::timeout, [&] {
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* dialogo = qobject_cast<QFileDialog*>(modal)) {
+      // selectFile leaves the name field alone while it has the focus.
+      if (QWidget* foco = dialogo->focusWidget()) foco->clearFocus();
       dialogo->selectFile(caminho);
       // Queued: the dialog may ask in a loop of its own, where this timer
       // has to fire again.

@@ -16,7 +16,7 @@ std::vector<std::vector<tPixel>> Linhas(const TCanvasGravador& c, tCor cor) {
 
 TEST(DiagramaTaludes, PlataformaEOsQuatroTaludes) {
   TCanvasGravador itl(311, 129);
-  DesenharDiagramaTaludes(itl, true);
+  DesenharDiagramaTaludes(itl, true, clFaceBotao);
   ASSERT_EQ(itl.primitivas[0].tipo, tTipoPrimitiva::retangulo);
   EXPECT_EQ(itl.primitivas[0].pincel, clFaceBotao);
   const std::vector<std::vector<tPixel>> esperadas = {
@@ -28,7 +28,7 @@ TEST(DiagramaTaludes, PlataformaEOsQuatroTaludes) {
   EXPECT_EQ(Linhas(itl, clPreto), esperadas);
 
   TCanvasGravador segunda(311, 129);
-  DesenharDiagramaTaludes(segunda, false);
+  DesenharDiagramaTaludes(segunda, false, clFaceBotao);
   EXPECT_EQ(Linhas(segunda, clPreto).size(), 6u);  // no fill slopes
 }
 

@@ -27,6 +27,7 @@ class TDialogosDoLote : public TDialogos {
   std::optional<std::string> EscolherArquivoParaSalvar() override { return std::nullopt; }
   tRespostaAlteracoes PerguntarSalvarAlteracoes(const std::string&) override { return tRespostaAlteracoes::descartar; }
   bool TrazerEditorParaFrente() override { return false; }
+  void PonteiroOcupado(bool) override {}
 
   std::string mensagens;
 };
