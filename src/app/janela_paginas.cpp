@@ -90,6 +90,7 @@ QWidget* TForm1::CriarPlataforma() {
   auto* botoes = new QHBoxLayout;
   p.BitBtn1 = new QPushButton("Selecionar no CAD", p.pagina);
   p.BitBtn4 = new QPushButton("Entrada Manual", p.pagina);
+  p.BitBtn1->setObjectName("BitBtn1");
   p.BitBtn4->setObjectName("BitBtn4");
   connect(p.BitBtn1, &QPushButton::clicked, this, [this] { Executar([&] { estado_.BitBtn1Click(); }); });
   connect(p.BitBtn4, &QPushButton::clicked, this, [this] { Executar([&] { estado_.BitBtn4Click(); }); });

@@ -38,14 +38,14 @@ class AlteracoesTeste : public ::testing::Test {
 
 TEST_F(AlteracoesTeste, MudaQuandoOArquivoMudaria) {
   EXPECT_FALSE(e.Alterado());
-  const std::vector<std::pair<const char *, std::function<void(TEstadoEditor &)>>> mudancas = {
-      {"a point", [](TEstadoEditor &s) { s.secao.segs[segPlataforma].y[2] = 0.5L; }},
-      {"the description", [](TEstadoEditor &s) { s.Memo1.push_back("mais uma linha"); }},
-      {"the total width", [](TEstadoEditor &s) { s.edit6 = "14.5"; }},
-      {"the zoom", [](TEstadoEditor &s) { s.ah = "20"; }},
-      {"a gutter width", [](TEstadoEditor &s) { s.secao.sarjetaEsq.larguraTopo = "0.9"; }},
+  const std::vector<std::pair<const char*, std::function<void(TEstadoEditor&)>>> mudancas = {
+      {"a point", [](TEstadoEditor& s) { s.secao.segs[segPlataforma].y[2] = 0.5L; }},
+      {"the description", [](TEstadoEditor& s) { s.Memo1.push_back("mais uma linha"); }},
+      {"the total width", [](TEstadoEditor& s) { s.edit6 = "14.5"; }},
+      {"the zoom", [](TEstadoEditor& s) { s.ah = "20"; }},
+      {"a gutter width", [](TEstadoEditor& s) { s.secao.sarjetaEsq.larguraTopo = "0.9"; }},
   };
-  for (const auto &[nome, mudar] : mudancas) {
+  for (const auto& [nome, mudar] : mudancas) {
     TEstadoEditor copia = e;
     mudar(copia);
     EXPECT_TRUE(copia.Alterado()) << nome;

@@ -5,6 +5,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <csignal>
 #include <cstdio>
@@ -15,7 +16,7 @@
 #include <stdexcept>
 #include <thread>
 
-extern char **environ;
+extern char** environ;
 
 namespace zidod {
 
@@ -23,13 +24,13 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::string Aspas(const std::string &s) {
+std::string Aspas(const std::string& s) {
   std::string r = "'";
   for (char c : s) r += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return r + "'";
 }
 
-std::vector<std::string> Linhas(const std::string &texto) {
+std::vector<std::string> Linhas(const std::string& texto) {
   std::vector<std::string> linhas;
   std::istringstream in(texto);
   for (std::string l; std::getline(in, l);)
@@ -37,8 +38,8 @@ std::vector<std::string> Linhas(const std::string &texto) {
   return linhas;
 }
 
-std::string Variavel(const char *nome) {
-  const char *v = std::getenv(nome);
+std::string Variavel(const char* nome) {
+  const char* v = std::getenv(nome);
   return v ? std::string(nome) + "=" + v : std::string();
 }
 
@@ -59,14 +60,14 @@ std::string LerDisplay(int fd) {
 
 }  // namespace
 
-TEditorX::TEditorX(std::vector<std::string> argumentos, const std::vector<std::filesystem::path> &arquivos) {
+TEditorX::TEditorX(std::vector<std::string> argumentos, const std::vector<std::filesystem::path>& arquivos) {
   char modelo[] = "/tmp/zidod-x-XXXXXX";
   if (!mkdtemp(modelo)) throw std::runtime_error("no test folder");
   pasta_ = modelo;
   std::filesystem::create_directories(pasta_ / "tmp");
   std::filesystem::create_directories(pasta_ / "run");
   std::filesystem::permissions(pasta_ / "run", std::filesystem::perms::owner_all);
-  for (const std::filesystem::path &a : arquivos) std::filesystem::copy_file(a, pasta_ / a.filename());
+  for (const std::filesystem::path& a : arquivos) std::filesystem::copy_file(a, pasta_ / a.filename());
 
   int tubo[2];
   if (pipe2(tubo, O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
@@ -77,27 +78,28 @@ TEditorX::TEditorX(std::vector<std::string> argumentos, const std::vector<std::f
   close(tubo[0]);
   if (display_.empty()) throw std::runtime_error("Xvfb did not start");
 
-  const std::vector<std::string> ambiente = {Variavel("PATH"),
-                                             "DISPLAY=" + display_,
-                                             "HOME=" + pasta_.string(),
-                                             "TMPDIR=" + (pasta_ / "tmp").string(),
-                                             "XDG_RUNTIME_DIR=" + (pasta_ / "run").string(),
-                                             "LANG=C.UTF-8",
-                                             "QT_QPA_PLATFORM=xcb",
-                                             Variavel("ASAN_OPTIONS"),
-                                             Variavel("UBSAN_OPTIONS")};
-  gerenciador_ = Iniciar({"openbox"}, ambiente);
+  ambiente_ = {Variavel("PATH"),
+               "DISPLAY=" + display_,
+               "HOME=" + pasta_.string(),
+               "TMPDIR=" + (pasta_ / "tmp").string(),
+               "XDG_RUNTIME_DIR=" + (pasta_ / "run").string(),
+               "LANG=C.UTF-8",
+               "QT_QPA_PLATFORM=xcb",
+               Variavel("ASAN_OPTIONS"),
+               Variavel("UBSAN_OPTIONS")};
+  gerenciador_ = Iniciar({"openbox"}, ambiente_);
   if (!Esperar([&] { return X("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") != std::string::npos; }, 10000))
     throw std::runtime_error("openbox did not start");
 
   std::vector<std::string> argv = {ZIDOD_EDITOR};
   argv.insert(argv.end(), argumentos.begin(), argumentos.end());
-  editor_ = Iniciar(argv, ambiente);
+  editor_ = Iniciar(argv, ambiente_);
   if (!EsperarAtiva("^Editor de Zidod Evuv", 20000)) throw std::runtime_error("the editor's window did not appear");
   Assentar();
 }
 
 TEditorX::~TEditorX() {
+  for (pid_t& outro : outros_) Encerrar(outro);
   Encerrar(editor_);
   Encerrar(gerenciador_);
   Encerrar(xvfb_);
@@ -105,7 +107,7 @@ TEditorX::~TEditorX() {
   std::filesystem::remove_all(pasta_, ignorado);
 }
 
-pid_t TEditorX::Iniciar(const std::vector<std::string> &argv, const std::vector<std::string> &ambiente, int fdMantido) {
+pid_t TEditorX::Iniciar(const std::vector<std::string>& argv, const std::vector<std::string>& ambiente, int fdMantido) {
   posix_spawn_file_actions_t acoes;
   posix_spawn_file_actions_init(&acoes);
   const std::string registro = (pasta_ / (std::filesystem::path(argv[0]).filename().string() + ".log")).string();
@@ -114,11 +116,11 @@ pid_t TEditorX::Iniciar(const std::vector<std::string> &argv, const std::vector<
   posix_spawn_file_actions_adddup2(&acoes, 1, 2);
   if (fdMantido >= 0) posix_spawn_file_actions_adddup2(&acoes, fdMantido, 3);
   posix_spawn_file_actions_addchdir_np(&acoes, pasta_.c_str());
-  std::vector<char *> args, env;
-  for (const std::string &a : argv) args.push_back(const_cast<char *>(a.c_str()));
+  std::vector<char*> args, env;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
-  for (const std::string &e : ambiente)
-    if (!e.empty()) env.push_back(const_cast<char *>(e.c_str()));
+  for (const std::string& e : ambiente)
+    if (!e.empty()) env.push_back(const_cast<char*>(e.c_str()));
   env.push_back(nullptr);
   pid_t pid = -1;
   const int erro = posix_spawnp(&pid, args[0], &acoes, nullptr, args.data(), env.data());
@@ -127,7 +129,7 @@ pid_t TEditorX::Iniciar(const std::vector<std::string> &argv, const std::vector<
   return pid;
 }
 
-void TEditorX::Encerrar(pid_t &pid) {
+void TEditorX::Encerrar(pid_t& pid) {
   if (pid <= 0) return;
   kill(pid, SIGTERM);
   for (int i = 0; i < 40; ++i) {
@@ -142,10 +144,38 @@ void TEditorX::Encerrar(pid_t &pid) {
   pid = -1;
 }
 
-std::string TEditorX::X(const std::string &comando) const {
+void TEditorX::IniciarAoLado(const std::vector<std::string>& argv) { outros_.push_back(Iniciar(argv, ambiente_)); }
+
+double TEditorX::ParteClara(const std::string& titulo) const {
+  const auto janela = static_cast<xcb_window_t>(std::stoul(JanelaDe(titulo)));
+  xcb_connection_t* conexao = xcb_connect(display_.c_str(), nullptr);
+  double parte = 0;
+  if (!xcb_connection_has_error(conexao)) {
+    xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(conexao, xcb_get_geometry(conexao, janela), nullptr);
+    xcb_get_image_reply_t* imagem =
+        g ? xcb_get_image_reply(
+                conexao, xcb_get_image(conexao, XCB_IMAGE_FORMAT_Z_PIXMAP, janela, 0, 0, g->width, g->height, ~0u),
+                nullptr)
+          : nullptr;
+    if (imagem && imagem->depth == 24) {
+      // Four bytes a pixel: blue, green, red, unused.
+      const std::uint8_t* p = xcb_get_image_data(imagem);
+      const int bytes = xcb_get_image_data_length(imagem);
+      int claros = 0;
+      for (int i = 0; i + 3 < bytes; i += 4) claros += p[i] > 160 && p[i + 1] > 160 && p[i + 2] > 160;
+      parte = bytes >= 4 ? 4.0 * claros / bytes : 0;
+    }
+    std::free(imagem);
+    std::free(g);
+  }
+  xcb_disconnect(conexao);
+  return parte;
+}
+
+std::string TEditorX::X(const std::string& comando) const {
   const std::string linha = "export DISPLAY=" + display_ + "; { " + comando + "; } 2>/dev/null";
   std::string saida;
-  if (FILE *f = popen(linha.c_str(), "r")) {
+  if (FILE* f = popen(linha.c_str(), "r")) {
     char bloco[4096];
     for (size_t n; (n = fread(bloco, 1, sizeof bloco, f)) > 0;) saida.append(bloco, n);
     pclose(f);
@@ -153,7 +183,7 @@ std::string TEditorX::X(const std::string &comando) const {
   return saida;
 }
 
-std::string TEditorX::JanelaDe(const std::string &titulo) const {
+std::string TEditorX::JanelaDe(const std::string& titulo) const {
   const std::vector<std::string> ids = Linhas(X("xdotool search --onlyvisible --name " + Aspas(titulo)));
   if (ids.empty()) throw std::runtime_error("no window \"" + titulo + "\"");
   return ids.back();
@@ -169,17 +199,17 @@ QPoint TEditorX::Tamanho() const {
   return {largura, altura};
 }
 
-void TEditorX::Teclas(const std::string &teclas) {
+void TEditorX::Teclas(const std::string& teclas) {
   X("xdotool key --delay 30 " + teclas);
   Assentar();
 }
 
-void TEditorX::Digitar(const std::string &texto) {
+void TEditorX::Digitar(const std::string& texto) {
   X("xdotool type --delay 20 -- " + Aspas(texto));
   Assentar();
 }
 
-void TEditorX::Clicar(const std::string &titulo, QPoint ponto, int botao) {
+void TEditorX::Clicar(const std::string& titulo, QPoint ponto, int botao) {
   X("xdotool mousemove --window " + JanelaDe(titulo) + " " + std::to_string(ponto.x()) + " " +
     std::to_string(ponto.y()) + " sleep 0.1 click " + std::to_string(botao));
   Assentar();
@@ -187,8 +217,8 @@ void TEditorX::Clicar(const std::string &titulo, QPoint ponto, int botao) {
 
 std::vector<std::string> TEditorX::Janelas() const {
   std::vector<std::string> titulos;
-  for (const std::string &id : Linhas(X("xdotool search --onlyvisible --name .")))
-    for (const std::string &t : Linhas(X("xdotool getwindowname " + id))) titulos.push_back(t);
+  for (const std::string& id : Linhas(X("xdotool search --onlyvisible --name .")))
+    for (const std::string& t : Linhas(X("xdotool getwindowname " + id))) titulos.push_back(t);
   return titulos;
 }
 
@@ -197,7 +227,7 @@ std::string TEditorX::JanelaAtiva() const {
   return l.empty() ? std::string() : l.front();
 }
 
-bool TEditorX::Esperar(const std::function<bool()> &condicao, int ms) const {
+bool TEditorX::Esperar(const std::function<bool()>& condicao, int ms) const {
   const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
   while (!condicao()) {
     if (std::chrono::steady_clock::now() > limite) return false;
@@ -206,15 +236,15 @@ bool TEditorX::Esperar(const std::function<bool()> &condicao, int ms) const {
   return true;
 }
 
-bool TEditorX::EsperarJanela(const std::string &titulo, int ms) const {
+bool TEditorX::EsperarJanela(const std::string& titulo, int ms) const {
   return Esperar([&] { return !X("xdotool search --onlyvisible --name " + Aspas(titulo)).empty(); }, ms);
 }
 
-bool TEditorX::EsperarSemJanela(const std::string &titulo, int ms) const {
+bool TEditorX::EsperarSemJanela(const std::string& titulo, int ms) const {
   return Esperar([&] { return X("xdotool search --onlyvisible --name " + Aspas(titulo)).empty(); }, ms);
 }
 
-bool TEditorX::EsperarAtiva(const std::string &titulo, int ms) const {
+bool TEditorX::EsperarAtiva(const std::string& titulo, int ms) const {
   return Esperar([&] { return !X("xdotool getactivewindow getwindowname | grep -E " + Aspas(titulo)).empty(); }, ms);
 }
 
@@ -243,6 +273,6 @@ bool TEditorX::Terminou(int ms) {
   return limpo;
 }
 
-void TEditorX::Captura(const std::filesystem::path &png) const { X("import -window root " + Aspas(png.string())); }
+void TEditorX::Captura(const std::filesystem::path& png) const { X("import -window root " + Aspas(png.string())); }
 
 }  // namespace zidod

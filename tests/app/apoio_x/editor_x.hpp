@@ -20,31 +20,31 @@ class TEditorX {
   // Copies `arquivos` into the editor's folder, starts the editor there
   // with `argumentos` (a copied file's name, say) and waits for its main
   // window. Throws std::runtime_error when something cannot start.
-  explicit TEditorX(std::vector<std::string> argumentos = {}, const std::vector<std::filesystem::path> &arquivos = {});
+  explicit TEditorX(std::vector<std::string> argumentos = {}, const std::vector<std::filesystem::path>& arquivos = {});
   ~TEditorX();
-  TEditorX(const TEditorX &) = delete;
-  TEditorX &operator=(const TEditorX &) = delete;
+  TEditorX(const TEditorX&) = delete;
+  TEditorX& operator=(const TEditorX&) = delete;
 
   // The editor's HOME and working folder; its TMPDIR is below it.
-  const std::filesystem::path &Pasta() const { return pasta_; }
+  const std::filesystem::path& Pasta() const { return pasta_; }
   // The main window's client size, as the window manager gave it.
   QPoint Tamanho() const;
 
   // xdotool's key names: "ctrl+s", "Tab", "alt+Down", "Escape".
-  void Teclas(const std::string &teclas);
-  void Digitar(const std::string &texto);
+  void Teclas(const std::string& teclas);
+  void Digitar(const std::string& texto);
   // A click at a point of the client area of the visible window whose title
   // matches `titulo` (an extended regular expression); 1 left, 2 middle,
   // 3 right.
-  void Clicar(const std::string &titulo, QPoint ponto, int botao = 1);
+  void Clicar(const std::string& titulo, QPoint ponto, int botao = 1);
 
   // The titles of the visible top-level windows, and of the active one.
   std::vector<std::string> Janelas() const;
   std::string JanelaAtiva() const;
-  bool EsperarJanela(const std::string &titulo, int ms = 5000) const;
-  bool EsperarSemJanela(const std::string &titulo, int ms = 5000) const;
-  bool EsperarAtiva(const std::string &titulo, int ms = 5000) const;
-  bool Esperar(const std::function<bool()> &condicao, int ms = 5000) const;
+  bool EsperarJanela(const std::string& titulo, int ms = 5000) const;
+  bool EsperarSemJanela(const std::string& titulo, int ms = 5000) const;
+  bool EsperarAtiva(const std::string& titulo, int ms = 5000) const;
+  bool Esperar(const std::function<bool()>& condicao, int ms = 5000) const;
   // Lets the editor handle what was sent: waits until it has been idle.
   void Assentar() const;
 
@@ -55,21 +55,31 @@ class TEditorX {
   // Waits for the editor to end; true when it ended in time, cleanly.
   bool Terminou(int ms = 5000);
   // A picture of the whole screen, as PNG (for looking at, not for asserts).
-  void Captura(const std::filesystem::path &png) const;
+  void Captura(const std::filesystem::path& png) const;
+
+  // Starts another program on the editor's display, with its environment;
+  // it is killed with the editor.
+  void IniciarAoLado(const std::vector<std::string>& argv);
+  // The share of the pixels of the visible window whose title matches
+  // `titulo` that are light (each channel above 160): a painted window is
+  // mostly light, one that did not repaint shows the dark screen below.
+  double ParteClara(const std::string& titulo) const;
 
   // Runs an X client of the display and returns what it printed.
-  std::string X(const std::string &comando) const;
+  std::string X(const std::string& comando) const;
 
  private:
-  std::string JanelaDe(const std::string &titulo) const;
-  pid_t Iniciar(const std::vector<std::string> &argv, const std::vector<std::string> &ambiente, int fdMantido = -1);
-  void Encerrar(pid_t &pid);
+  std::string JanelaDe(const std::string& titulo) const;
+  pid_t Iniciar(const std::vector<std::string>& argv, const std::vector<std::string>& ambiente, int fdMantido = -1);
+  void Encerrar(pid_t& pid);
 
   std::filesystem::path pasta_;
   std::string display_;
   pid_t xvfb_ = -1;
   pid_t gerenciador_ = -1;
   pid_t editor_ = -1;
+  std::vector<pid_t> outros_;
+  std::vector<std::string> ambiente_;
 };
 
 }  // namespace zidod

@@ -17,7 +17,7 @@
 
 namespace zidod {
 
-TGemeo::TGemeo(const TEditorX &editor, const std::string &arquivo) {
+TGemeo::TGemeo(const TEditorX& editor, const std::string& arquivo) {
   QFont fonte(QStringLiteral("DejaVu Sans"), 8);
   fonte.setStyleHint(QFont::SansSerif);
   QApplication::setFont(fonte);
@@ -31,12 +31,12 @@ TGemeo::TGemeo(const TEditorX &editor, const std::string &arquivo) {
 
 TGemeo::~TGemeo() = default;
 
-QWidget *TGemeo::Achar(const std::string &caminho) {
-  QObject *dentro = janela_.get();
-  QWidget *achado = nullptr;
+QWidget* TGemeo::Achar(const std::string& caminho) {
+  QObject* dentro = janela_.get();
+  QWidget* achado = nullptr;
   const QStringList nomes = QString::fromStdString(caminho).split('/');
-  for (const QString &nome : nomes) {
-    const QList<QWidget *> candidatos = dentro->findChildren<QWidget *>(nome);
+  for (const QString& nome : nomes) {
+    const QList<QWidget*> candidatos = dentro->findChildren<QWidget*>(nome);
     if (candidatos.size() != 1)
       throw std::runtime_error(caminho + ": " + std::to_string(candidatos.size()) + " widgets named " +
                                nome.toStdString());
@@ -44,31 +44,31 @@ QWidget *TGemeo::Achar(const std::string &caminho) {
     dentro = achado;
   }
   // Make current every tab page that holds it, outermost first.
-  std::vector<std::pair<QTabWidget *, QWidget *>> paginas;
-  for (QWidget *w = achado; w && w->parentWidget(); w = w->parentWidget())
-    if (auto *abas = qobject_cast<QTabWidget *>(w->parentWidget()->parentWidget()); abas && abas->indexOf(w) >= 0)
+  std::vector<std::pair<QTabWidget*, QWidget*>> paginas;
+  for (QWidget* w = achado; w && w->parentWidget(); w = w->parentWidget())
+    if (auto* abas = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget()); abas && abas->indexOf(w) >= 0)
       paginas.insert(paginas.begin(), {abas, w});
-  for (auto &[abas, pagina] : paginas) abas->setCurrentWidget(pagina);
+  for (auto& [abas, pagina] : paginas) abas->setCurrentWidget(pagina);
   QApplication::processEvents();
   return achado;
 }
 
-QPoint TGemeo::NaJanela(QWidget *w, QPoint local) { return w->mapTo(w->window(), local); }
+QPoint TGemeo::NaJanela(QWidget* w, QPoint local) { return w->mapTo(w->window(), local); }
 
-QPoint TGemeo::Centro(const std::string &caminho) {
-  QWidget *w = Achar(caminho);
+QPoint TGemeo::Centro(const std::string& caminho) {
+  QWidget* w = Achar(caminho);
   return NaJanela(w, w->rect().center());
 }
 
-QPoint TGemeo::Celula(const std::string &tabela, int linha, int coluna) {
-  auto *t = qobject_cast<QTableView *>(Achar(tabela));
+QPoint TGemeo::Celula(const std::string& tabela, int linha, int coluna) {
+  auto* t = qobject_cast<QTableView*>(Achar(tabela));
   if (!t) throw std::runtime_error(tabela + " is not a table");
   const QRect r = t->visualRect(t->model()->index(linha, coluna));
   return NaJanela(t->viewport(), r.center());
 }
 
-QPoint TGemeo::Seta(const std::string &caminho) {
-  auto *caixa = qobject_cast<QComboBox *>(Achar(caminho));
+QPoint TGemeo::Seta(const std::string& caminho) {
+  auto* caixa = qobject_cast<QComboBox*>(Achar(caminho));
   if (!caixa) throw std::runtime_error(caminho + " is not a combo box");
   QStyleOptionComboBox opcao;
   opcao.initFrom(caixa);
@@ -77,16 +77,16 @@ QPoint TGemeo::Seta(const std::string &caminho) {
   return NaJanela(caixa, seta.center());
 }
 
-QPoint TGemeo::Aba(const std::string &caminho, int indice) {
-  auto *abas = qobject_cast<QTabWidget *>(Achar(caminho));
+QPoint TGemeo::Aba(const std::string& caminho, int indice) {
+  auto* abas = qobject_cast<QTabWidget*>(Achar(caminho));
   if (!abas) throw std::runtime_error(caminho + " is not a tab widget");
-  QTabBar *barra = abas->tabBar();
+  QTabBar* barra = abas->tabBar();
   return NaJanela(barra, barra->tabRect(indice).center());
 }
 
-QPoint TGemeo::Menu(const std::string &texto) {
-  QMenuBar *barra = janela_->menuBar();
-  for (QAction *a : barra->actions())
+QPoint TGemeo::Menu(const std::string& texto) {
+  QMenuBar* barra = janela_->menuBar();
+  for (QAction* a : barra->actions())
     if (QString(a->text()).remove('&') == QString::fromStdString(texto))
       return NaJanela(barra, barra->actionGeometry(a).center());
   throw std::runtime_error("no menu " + texto);
