@@ -3,8 +3,10 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "campos_manuais.hpp"
 #include "janela_paginas.hpp"
@@ -41,6 +43,17 @@ class TDelegadoIdentificador : public QStyledItemDelegate {
 };
 
 QLabel* Rotulo(const QString& texto, QWidget* pai) { return new QLabel(texto, pai); }
+
+// What the identifier column needs to show its longest identifier whole: the
+// text, the cell's text margins and the grid line.
+int LarguraIdentificador(const QTableView* tabela) {
+  int texto = 0;
+  for (const tIdentificador& id : kIdentificadores)
+    texto = std::max(texto, tabela->fontMetrics().horizontalAdvance(
+                                QString::fromUtf8(id.texto.data(), static_cast<int>(id.texto.size()))));
+  const int margem = tabela->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tabela) + 1;
+  return texto + 2 * margem + 1;
+}
 
 // Column widths fit "-123.456" and ">>" in the window's font.
 constexpr int kLarguraMarcador = 22;
@@ -83,6 +96,7 @@ QWidget* TForm1::CriarPlataforma() {
   auto* botoes = new QHBoxLayout;
   p.BitBtn1 = new QPushButton("Selecionar no CAD", p.pagina);
   p.BitBtn4 = new QPushButton("Entrada Manual", p.pagina);
+  p.BitBtn4->setObjectName("BitBtn4");
   connect(p.BitBtn1, &QPushButton::clicked, this, [this] { Executar([&] { estado_.BitBtn1Click(); }); });
   connect(p.BitBtn4, &QPushButton::clicked, this, [this] { Executar([&] { estado_.BitBtn4Click(); }); });
   botoes->addWidget(p.BitBtn1);
@@ -126,6 +140,18 @@ QWidget* TForm1::CriarPlataforma() {
   connect(p.dxButton2, &QPushButton::clicked, this, [this] { Executar([&] { estado_.dxButton2Click(); }); });
   coluna->addWidget(p.dxButton2);
   return p.pagina;
+}
+
+// The left panel keeps its design width unless the platform table needs more
+// to show every column whole in the window's font, with room for its
+// vertical scroll bar; its identifier column, the last, takes the room.
+void TForm1::AjustarPainelEsquerdo() {
+  QTableView* sg1 = plataforma_->sg1;
+  int necessaria = LarguraIdentificador(sg1) + sg1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sg1);
+  for (int c = 0; c < 4; ++c) necessaria += sg1->columnWidth(c);
+  const int falta = necessaria - sg1->maximumViewportSize().width();
+  QWidget* painel = pc1_->parentWidget();
+  if (falta > 0) painel->setFixedWidth(painel->width() + falta);
 }
 
 QWidget* TForm1::CriarTaludes() {
