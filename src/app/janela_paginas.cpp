@@ -3,8 +3,10 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "campos_manuais.hpp"
 #include "janela_paginas.hpp"
@@ -47,6 +49,17 @@ void GuardarTexto(TAlignEdit* campo, QObject* contexto, std::string& destino) {
   const auto guardar = [&destino](const QString& texto) { destino = texto.toStdString(); };
   QObject::connect(campo, &QLineEdit::textEdited, contexto, guardar);
   QObject::connect(campo, &TAlignEdit::desfeito, contexto, guardar);
+}
+
+// What the identifier column needs to show its longest identifier whole: the
+// text, the cell's text margins and the grid line.
+int LarguraIdentificador(const QTableView* tabela) {
+  int texto = 0;
+  for (const tIdentificador& id : kIdentificadores)
+    texto = std::max(texto, tabela->fontMetrics().horizontalAdvance(
+                                QString::fromUtf8(id.texto.data(), static_cast<int>(id.texto.size()))));
+  const int margem = tabela->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tabela) + 1;
+  return texto + 2 * margem + 1;
 }
 
 // Column widths fit "-123.456" and ">>" in the window's font.
@@ -136,6 +149,18 @@ QWidget* TForm1::CriarPlataforma() {
   connect(p.dxButton2, &QPushButton::clicked, this, [this] { Executar([&] { estado_.dxButton2Click(); }); });
   coluna->addWidget(p.dxButton2);
   return p.pagina;
+}
+
+// The left panel keeps its design width unless the platform table needs more
+// to show every column whole in the window's font, with room for its
+// vertical scroll bar; its identifier column, the last, takes the room.
+void TForm1::AjustarPainelEsquerdo() {
+  QTableView* sg1 = plataforma_->sg1;
+  int necessaria = LarguraIdentificador(sg1) + sg1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sg1);
+  for (int c = 0; c < 4; ++c) necessaria += sg1->columnWidth(c);
+  const int falta = necessaria - sg1->maximumViewportSize().width();
+  QWidget* painel = pc1_->parentWidget();
+  if (falta > 0) painel->setFixedWidth(painel->width() + falta);
 }
 
 QWidget* TForm1::CriarTaludes() {

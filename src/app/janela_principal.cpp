@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -317,6 +318,12 @@ QTableView* TForm1::CriarTabela(TGradeTexto& grade, TModeloTabela*& modelo, cons
   }
   tabela->horizontalHeader()->setStretchLastSection(true);
   tabela->setTextElideMode(Qt::ElideNone);
+  // The current cell is the table's own value: clicks and keys move it.
+  connect(tabela->selectionModel(), &QItemSelectionModel::currentChanged, this, [&grade](const QModelIndex& atual) {
+    if (!atual.isValid()) return;
+    grade.Row = atual.row() + 1;
+    grade.Col = atual.column();
+  });
   tabela->viewport()->installEventFilter(this);
   tabela->setContextMenuPolicy(Qt::ActionsContextMenu);
   auto* apagarPonto = new QAction("Apagar Ponto", tabela);
@@ -417,7 +424,10 @@ void TForm1::Mostrar() {
   // PAVIMENTO.
   tPaginaPavimento& v = *pavimento_;
   v.ncam->setValue(estado_.ncam);
-  for (int i = 0; i < kNumCamadas; ++i) v.pc->setTabVisible(i, i < estado_.ncam);
+  // The tab bar lays its tabs out again only when the last call changed a
+  // tab: only the tabs that change are told.
+  for (int i = 0; i < kNumCamadas; ++i)
+    if (v.pc->isTabVisible(i) != (i < estado_.ncam)) v.pc->setTabVisible(i, i < estado_.ncam);
   v.pc->setCurrentIndex(estado_.pc);
   MostrarTexto(v.Edit1, estado_.Edit1);
   MostrarTexto(v.Edit2, estado_.Edit2);
@@ -466,18 +476,26 @@ void TForm1::MostrarVista() {
 
 void TForm1::MostrarComboponto() {
   tPaginaPlataforma& p = *plataforma_;
-  if (p.comboponto->currentText() != Q(estado_.comboponto)) p.comboponto->setEditText(Q(estado_.comboponto));
+  const QString texto = Q(estado_.comboponto);
+  if (p.comboponto->currentText() != texto) {
+    // The list opens on the item shown, when it is one.
+    const int item = p.comboponto->findText(texto);
+    if (item >= 0) p.comboponto->setCurrentIndex(item);
+    p.comboponto->setEditText(texto);
+  }
   const bool mostrar = estado_.combopontoVisivel;
   if (mostrar) {
     const QRect celula = p.sg1->visualRect(p.modelo->index(estado_.sg1.Row - 1, 4));
     const QPoint canto = p.sg1->viewport()->mapTo(p.sg1->parentWidget(), celula.topLeft());
     p.comboponto->move(canto + QPoint(2, 2));
+    p.comboponto->setFixedWidth(celula.width() + 3);  // 169 over a cell of 166 in the design
   }
   if (p.comboponto->isVisible() != mostrar) {
     p.comboponto->setVisible(mostrar);
     if (mostrar) {
       p.comboponto->raise();
       p.comboponto->setFocus();
+      p.comboponto->lineEdit()->selectAll();  // typing replaces the identifier
     }
   }
 }
@@ -486,6 +504,7 @@ void TForm1::showEvent(QShowEvent* evento) {
   QMainWindow::showEvent(evento);
   if (mostrada_) return;
   mostrada_ = true;
+  AjustarPainelEsquerdo();
   // The zoom field and "Mostrar Pontos" sit on the status bar, 3 pixels below its top.
   ah_->setGeometry(290, 3, 47, 16);
   mp_->move(350, 3);
@@ -541,10 +560,15 @@ bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
       return true;
     }
   }
-  if (evento->type() == QEvent::MouseButtonRelease) {
-    const auto linhaSob = [evento](QTableView* tabela) {
-      return tabela->indexAt(static_cast<QMouseEvent*>(evento)->position().toPoint()).row() + 1;
-    };
+  // A button released over a table selects the clicked row. The right
+  // button's pop-up menu opens on the press and takes the release, so that
+  // button selects as the menu opens.
+  const bool menuPeloMouse = evento->type() == QEvent::ContextMenu &&
+                             static_cast<QContextMenuEvent*>(evento)->reason() == QContextMenuEvent::Mouse;
+  if (evento->type() == QEvent::MouseButtonRelease || menuPeloMouse) {
+    const QPoint ponto = menuPeloMouse ? static_cast<QContextMenuEvent*>(evento)->pos()
+                                       : static_cast<QMouseEvent*>(evento)->position().toPoint();
+    const auto linhaSob = [ponto](QTableView* tabela) { return tabela->indexAt(ponto).row() + 1; };
     if (objeto == plataforma_->sg1->viewport()) {
       const int linha = linhaSob(plataforma_->sg1);
       Executar([&] { estado_.sg1MouseUp(linha); });
@@ -561,15 +585,19 @@ bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
 
 // Leaving a control: the focus went to another control of this window, one
 // that is not inside it. The focus that goes to another window, a message
-// box among them, comes back to where it was: that is no leaving.
+// box among them, comes back to where it was: that is no leaving. A
+// control's pop-up (the list of a combo box) is a window of its own, but
+// inside the control.
 void TForm1::FocoMudou(QWidget*, QWidget* agora) {
   if (!agora || agora->window() != this) return;
   QWidget* antes = focoNaJanela_;
   focoNaJanela_ = agora;
-  const auto saiuDe = [&](QWidget* controle) {
-    return antes && (antes == controle || controle->isAncestorOf(antes)) &&
-           !(agora && (agora == controle || controle->isAncestorOf(agora)));
+  const auto dentro = [](const QWidget* controle, const QWidget* w) {
+    for (; w; w = w->parentWidget())
+      if (w == controle) return true;
+    return false;
   };
+  const auto saiuDe = [&](QWidget* controle) { return dentro(controle, antes) && !dentro(controle, agora); };
   if (saiuDe(plataforma_->sg1)) Executar([&] { estado_.sg1Exit(); });
   if (saiuDe(taludes_->sg2)) Executar([&] { estado_.sg2Exit(); });
   if (saiuDe(plataforma_->comboponto)) Executar([&] { estado_.combopontoExit(); });

@@ -83,6 +83,7 @@ class TForm1 : public QMainWindow {
   void MostrarTabela(QTableView* tabela, TModeloTabela* modelo, const TGradeTexto& grade);
   void MostrarVista();
   void MostrarComboponto();
+  void AjustarPainelEsquerdo();
   void MoverFocoPedido();
   void FocoMudou(QWidget* antes, QWidget* agora);
   void AbrirAjuda();

@@ -48,42 +48,46 @@ void TEstadoEditor::CapturarEditores() {
     case tPagina::psarg:
       return;
   }
+  CapturarTabela(*tabela, t, tipo);
+}
+
+void TEstadoEditor::CapturarTabela(const TGradeTexto& tabela, int t, std::uint8_t tipo) {
   TSegs& seg = secao.segs[t];
-  const int ultima = tabela->RowCount() - 1;
+  const int ultima = tabela.RowCount() - 1;
 
   for (int r = kMaxPontos + 1; r <= ultima; ++r)
-    if (!tabela->Cells(1, r).empty())
+    if (!tabela.Cells(1, r).empty())
       throw ErroEdicao("Um elemento tem no máximo " + std::to_string(kMaxPontos) + " pontos.");
 
   if (EhCamada(t) && ultima == 1) seg.nPontos = 0;
 
-  const bool temIdentificador = tabela->ColCount() > 4;
+  const bool temIdentificador = tabela.ColCount() > 4;
   const bool duasPistas = secao.segs[segPlataforma].qtdePistas == 2;
   long double eixoPrincipal = 0;
   long double eixoSecundario = 0;
   if (duasPistas && temIdentificador) {
     for (int r = 1; r <= ultima; ++r) {
-      if (tabela->Cells(1, r).empty()) continue;
-      if (tabela->Cells(4, r) == kEixoPrincipal) eixoPrincipal = StrParaFloat(tabela->Cells(1, r));
-      if (tabela->Cells(4, r) == kEixoSecundario) eixoSecundario = StrParaFloat(tabela->Cells(1, r));
+      if (tabela.Cells(1, r).empty()) continue;
+      if (tabela.Cells(4, r) == kEixoPrincipal) eixoPrincipal = StrParaFloat(tabela.Cells(1, r));
+      if (tabela.Cells(4, r) == kEixoSecundario) eixoSecundario = StrParaFloat(tabela.Cells(1, r));
     }
   }
 
   seg.areaFixa = tipo;
 
   for (int r = 1; r <= ultima; ++r) {
-    if (tabela->Cells(1, r).empty()) continue;
+    if (tabela.Cells(1, r).empty()) continue;
     const int i = r - 1;
     seg.nPontos = r;
-    seg.x[i] = StrParaFloat(tabela->Cells(1, r));
-    seg.y[i] = StrParaFloat(tabela->Cells(2, r));
+    seg.x[i] = StrParaFloat(tabela.Cells(1, r));
+    seg.y[i] = StrParaFloat(tabela.Cells(2, r));
     if (temIdentificador) {
-      if (const auto codigo = CodigoDoIdentificador(tabela->Cells(4, r)))
+      if (const auto codigo = CodigoDoIdentificador(tabela.Cells(4, r)))
         seg.codigo[i] =
             duasPistas ? CodigoComDuasPistas(*codigo, seg.x[i], eixoPrincipal, eixoSecundario)
                        : *codigo;
     }
-    if (t == segPlataforma) seg.rotulo[i] = tabela->Cells(3, r);
+    if (t == segPlataforma) seg.rotulo[i] = tabela.Cells(3, r);
   }
 
   if (EhCorte(t)) {

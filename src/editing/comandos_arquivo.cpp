@@ -28,8 +28,10 @@ void TEstadoEditor::Novo() {
   for (std::string* campo : {&Edit3, &Edit4, &Edit1, &Edit2, &edit6, &edit7}) campo->clear();
   for (tSarjetaParams* s : {&secao.sarjetaEsq, &secao.sarjetaDir})
     for (std::string* campo : {&s->larguraTopo, &s->larguraBase, &s->profundidade, &s->prefixo}) campo->clear();
+  // The first layer page is shown, as the emptied editors: the layer shown
+  // before is neither stored nor loaded.
   ncam = 1;
-  ncamChange();
+  pc = 0;
   LimparDocumento(secao);
   secao.nomeArquivo.clear();
   Caption = Titulo(tVersaoTitulo::formato);

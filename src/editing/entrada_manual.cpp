@@ -150,10 +150,19 @@ void TEstadoEditor::EntManualButton5Click() {
     t.Cells(1, n) = FloatParaTextoFixo(x + d, 3, 10);
     t.Cells(2, n) = FloatParaTextoFixo(y + h, 3, 10);
     t.Cells(kColunaTrabalho, n) = "X";
+    // A point of its own: no other point's identifier goes with it into the file.
+    t.Cells(4, n) = kSimplesPlataforma;
   }
-  t.OrdenarPorX();
+  const std::vector<int> origem = t.OrdenarPorX();
   for (tCampoManual* campo : {&c.distancia, &c.desnivel, &c.porcento, &c.rampaVertical}) Escrever(*campo, "");
-  CopiarTabelaNoElemento(t, segPlataforma);
+  // Each point keeps its label and code through the sort: the codes of the
+  // rows without an identifier move with their rows, then the whole table is
+  // stored, whatever page is shown.
+  TSegs& plataforma = secao.segs[segPlataforma];
+  const auto codigos = plataforma.codigo;
+  for (std::size_t r = 1; r < origem.size() && r <= codigos.size(); ++r)
+    if (origem[r] <= static_cast<int>(codigos.size())) plataforma.codigo[r - 1] = codigos[origem[r] - 1];
+  CapturarTabela(t, segPlataforma, 0);
   focoPedido = "dt";
   MontarSecao(secao, true);
   // The new point becomes the selected one, wherever the sort put it.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -345,6 +346,8 @@ class TEstadoEditor {
   void GuardarFundo();
   void MostrarDestaque(const TSegs* seg, int j);
 
+  // Steps 3 on of the capture: `tabela` into slot t, of kind `tipo`.
+  void CapturarTabela(const TGradeTexto& tabela, int t, std::uint8_t tipo);
   void CarregarNaTabela(int t);
   void CarregarCamada();
   void Acoplar(tEntradaManual& campos, tCampoManual tEntradaManual::*saiu, bool distanciaPadrao,

@@ -1,11 +1,12 @@
 #include "editing/grade_texto.hpp"
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
-
-#include "document/numeros.hpp"
 #include <stdexcept>
 #include <utility>
+
+#include "document/numeros.hpp"
 
 namespace zidod {
 
@@ -49,7 +50,7 @@ int TGradeTexto::LinhaMarcada() const {
   return 0;
 }
 
-void TGradeTexto::OrdenarPorX() {
+std::vector<int> TGradeTexto::OrdenarPorX() {
   const auto valor = [this](int linha) {
     try {
       return StrParaFloat(celulas_[linha][1]);
@@ -58,12 +59,17 @@ void TGradeTexto::OrdenarPorX() {
     }
   };
   const int ultima = RowCount() - 1;
+  std::vector<int> origem(static_cast<std::size_t>(RowCount()));
+  std::iota(origem.begin(), origem.end(), 0);
   for (int i = 1; i < ultima; ++i) {
     int minimo = i;
     for (int e = i + 1; e <= ultima; ++e)
       if (celulas_[e][1] != celulas_[minimo][1] && valor(e) <= valor(minimo)) minimo = e;
-    if (minimo != i) std::swap(celulas_[i], celulas_[minimo]);
+    if (minimo == i) continue;
+    std::swap(celulas_[i], celulas_[minimo]);
+    std::swap(origem[static_cast<std::size_t>(i)], origem[static_cast<std::size_t>(minimo)]);
   }
+  return origem;
 }
 
 }  // namespace zidod

@@ -32,8 +32,8 @@ class TGradeTexto {
   // Puts the data rows in ascending order of their X (column 1), whole rows
   // moving. A selection sort in which a later row takes the place of the
   // minimum when its X text differs and its value is not greater; a text that
-  // is not a number sorts last.
-  void OrdenarPorX();
+  // is not a number sorts last. Returns, for each row, the row it held before.
+  std::vector<int> OrdenarPorX();
 
   int Row = 1;  // the current cell
   int Col = 1;

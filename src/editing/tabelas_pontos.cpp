@@ -50,7 +50,10 @@ void TEstadoEditor::sg3MouseUp(int linha) { SelecionarLinha(sg3, linha); }
 void TEstadoEditor::sg1GetEditText(int coluna, int linha) {
   sg1.Col = coluna;
   sg1.Row = linha;
-  if (coluna == 4) combopontoVisivel = true;
+  if (coluna != 4) return;
+  // The list comes up showing the cell's identifier.
+  comboponto = sg1.Cells(4, linha);
+  combopontoVisivel = true;
 }
 
 void TEstadoEditor::combopontoChange() {

@@ -21,7 +21,7 @@ struct TSecaoAlterada {
     original = LerArquivo(arquivo);
     TGemeo gemeo(editor, arquivo);
     editor.Clicar(kPrincipal, gemeo.Celula("sg1", 2, 2));
-    editor.Teclas("Right F2 ctrl+a");
+    editor.Teclas("F2 ctrl+a");
     editor.Digitar("0.25");
     editor.Teclas("Tab alt+F4");
   }

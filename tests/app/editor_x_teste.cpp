@@ -16,9 +16,9 @@ TEST(EditorX, CelulaEditadaNaJanelaRealEGravadaPeloMenu) {
   TEditorX editor({"exemplo.tpo"}, {kExemplo});
   const std::string arquivo = (editor.Pasta() / "exemplo.tpo").string();
   TGemeo gemeo(editor, arquivo);
-  // A click marks the third point's row with X current; Y is one to the right.
+  // A click marks the third point's row and makes its Y the current cell.
   editor.Clicar("^Editor de Zidod Evuv", gemeo.Celula("sg1", 2, 2));
-  editor.Teclas("Right F2 ctrl+a");
+  editor.Teclas("F2 ctrl+a");
   editor.Digitar("0.25");
   editor.Teclas("Tab");
   editor.Clicar("^Editor de Zidod Evuv", gemeo.Menu("Arquivo"));

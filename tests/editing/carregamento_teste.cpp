@@ -74,12 +74,13 @@ TEST(OrdenarPorX, ValoresTextosIguaisENaoNumeros) {
     t.Cells(2, r) = linhas[r - 1].second;
   }
   t.Cells(0, 4) = kMarcador;
-  t.OrdenarPorX();
+  const std::vector<int> origem = t.OrdenarPorX();
   std::string ordem;
   for (int r = 1; r < t.RowCount(); ++r) ordem += t.Cells(2, r);
   // Equal values written differently: the one found last comes first;
   // identical texts keep their order; what is not a number goes last.
   EXPECT_EQ(ordem, "decafb");
+  EXPECT_EQ(origem, (std::vector<int>{0, 4, 5, 3, 1, 6, 2}));
   EXPECT_EQ(t.Cells(0, 1), kMarcador);  // the marker moves with its row
 }
 

@@ -50,6 +50,27 @@ TEST_F(ComandosTeste, NovoEsvaziaTudo) {
   EXPECT_TRUE(dialogos->arquivos.empty());
 }
 
+TEST_F(ComandosTeste, NovoComOutraCamadaAtivaNaoTrazACamadaUm) {
+  e.LerTpo(kExemplo);  // layer 1: "Camada de exemplo", 4 points
+  e.pc1Change(tPagina::tbsPavimento);
+  e.ncam = 2;
+  e.ncamChange();
+  e.pcChanging();
+  e.pcChange(1);
+  e.NovoClick();
+  EXPECT_EQ(e.pc, 0);
+  EXPECT_EQ(e.ncam, 1);
+  EXPECT_EQ(e.Edit1, "");
+  EXPECT_EQ(e.Edit2, "");
+  EXPECT_EQ(e.sg3.RowCount(), 2);
+  EXPECT_EQ(e.sg3.Cells(1, 1), "0");
+  e.Edit1Exit();  // the next capture
+  const TSegs& camada = e.secao.segs[SlotCamada(1)];
+  EXPECT_EQ(camada.descricao, "");
+  EXPECT_EQ(camada.prefixo, "");
+  EXPECT_LE(camada.nPontos, 1);
+}
+
 TEST_F(ComandosTeste, AbrirSubstituiASecaoInteira) {
   e.LerTpo(kExemplo);
   e.secao.segs[SlotCamada(5)].nPontos = 3;

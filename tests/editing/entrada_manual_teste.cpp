@@ -139,6 +139,28 @@ TEST_F(InsercaoTeste, JanelaFlutuanteSelecionaOPontoNovoDepoisDeOrdenar) {
   EXPECT_EQ(e.focoPedido, "dt");
 }
 
+TEST(EntradaManual, JanelaFlutuanteGuardaCadaLinhaInteira) {
+  TEstadoEditor e;
+  e.LerTpo(std::string(ZIDOD_DADOS) + "/exemplos/exemplo.tpo");
+  ASSERT_EQ(e.sg1.LinhaMarcada(), 1);  // (-7, -0.14), "P1"
+  // A row without an identifier keeps the code it had.
+  e.sg1.Cells(4, 2).clear();
+  Digitar(e.frmEntManual, &tEntradaManual::distancia, "-2");
+  Digitar(e.frmEntManual, &tEntradaManual::desnivel, "0");
+  e.EntManualButton5Click();
+  EXPECT_EQ(e.sg1.Cells(4, 1), "Simples Plataforma");
+  const std::string tpo = e.GerarTpo();
+  const std::size_t inicio = tpo.find("# PLATAFORMA");
+  EXPECT_EQ(tpo.substr(inicio, tpo.find("# TALUDE") - inicio),
+            "# PLATAFORMA      14.000          0.150          \r\n"
+            "* -9.00000       -0.14000                        -20\r\n"
+            "* -7.00000       -0.14000        P1              -2 \r\n"
+            "* -3.50000       -0.07000                        -1 \r\n"
+            "* 0.00000        0.00000         P3              0  \r\n"
+            "* 3.50000        -0.07000                        1  \r\n"
+            "* 7.00000        -0.14000        P5              2  \r\n");
+}
+
 TEST_F(InsercaoTeste, RecusaOPonto102SemMudarNada) {
   e.sg1.SetRowCount(kMaxPontos + 1);
   for (int r = 1; r <= kMaxPontos; ++r) {

@@ -60,6 +60,18 @@ TEST_F(TabelasTeste, IdentificadoresDigitadosComDuasPistas) {
   EXPECT_EQ(p.codigo[0], -1);
 }
 
+TEST_F(TabelasTeste, ListaDeIdentificadoresComecaNoIdentificadorDaCelula) {
+  Digitar(e, e.sg1, 1, "0", "0");
+  EscolherIdentificador(e, 1, "Ponto Central");
+  e.combopontoExit();
+  Digitar(e, e.sg1, 2, "3", "0");
+  e.sg1.Cells(4, 2) = "Eixo Principal";
+  e.sg1GetEditText(4, 2);
+  EXPECT_TRUE(e.combopontoVisivel);
+  EXPECT_EQ(e.comboponto, "Eixo Principal");
+  EXPECT_EQ(e.sg1.Cells(4, 1), "Ponto Central");
+}
+
 TEST_F(TabelasTeste, EdicaoRemontaERedesenha) {
   // A left fill slope typed anywhere lands on the platform edge.
   Digitar(e, e.sg1, 1, "-7", "-0.14");
