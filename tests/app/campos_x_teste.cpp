@@ -107,7 +107,7 @@ TEST(CamposX, DISABLED_EntradaManualPeloTecladoEFechadaPeloGerenciador) {
 }
 
 // One invalid cell gives one error box, however the focus goes to and from it.
-TEST(CamposX, DISABLED_CelulaInvalidaDaUmaSoCaixa) {
+TEST(CamposX, CelulaInvalidaDaUmaSoCaixa) {
   tSessao s;
   s.editor.Clicar(kPrincipal, s.gemeo.Celula("sg1", 1, 1));
   s.editor.Teclas("F2 ctrl+a");
