@@ -127,18 +127,26 @@ TEST(JanelasX, DISABLED_MateriaisSoApagaOEscolhido) {
             "\xe1GUA\r\nBRITA\r\n");
 }
 
-// The slope chooser lies on its page without a frame of another grey, and the
+// The slope chooser lies on its page in the colour every page shows, and the
 // zoom buttons show magnifiers where the system has no icon theme.
-TEST(JanelasX, DISABLED_DiagramaNaCorDaPaginaEZoomComIcones) {
+TEST(JanelasX, DiagramaNaCorDaPaginaEZoomComIcones) {
   TEditorX editor;
   TGemeo gemeo(editor);
+  editor.Assentar();
+  gemeo.Centro("pterra");  // the twin shows the page the real window shows
+  auto* plataforma = gemeo.Janela().findChild<QWidget*>("pterra");
+  ASSERT_NE(plataforma, nullptr);
+  const QColor pagina(Imagem(editor, kPrincipal).pixel(plataforma->mapTo(plataforma->window(), QPoint(1, 1))));
+
   editor.Clicar(kPrincipal, gemeo.Aba("pc1", 1));
   editor.Assentar();
   const QImage janela = Imagem(editor, kPrincipal);
+  gemeo.Centro("itl");
   auto* itl = gemeo.Janela().findChild<QWidget*>("itl");
   ASSERT_NE(itl, nullptr);
   const QPoint canto = itl->mapTo(itl->window(), QPoint(0, 0));
-  EXPECT_EQ(QColor(janela.pixel(canto + QPoint(3, 3))), QColor(janela.pixel(canto + QPoint(-1, 3))));
+  EXPECT_EQ(QColor(janela.pixel(canto + QPoint(3, 3))), pagina) << "the diagram's background";
+  EXPECT_EQ(QColor(janela.pixel(canto + QPoint(-1, 3))), pagina) << "the slope page's own";
 
   auto* botao = gemeo.Janela().findChild<QWidget*>("dxSpeedButton1");
   ASSERT_NE(botao, nullptr);
