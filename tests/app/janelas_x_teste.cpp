@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <algorithm>
 #include <filesystem>
 
 #include "apoio_x/editor_x.hpp"
@@ -84,11 +85,12 @@ int LarguraDaAtiva(const TEditorX& editor) {
   return i == std::string::npos ? 0 : std::stoi(g.substr(i + 6));
 }
 
-// "Tabela de Materiais" by keyboard: Enter on opening closes the window and
-// deletes nothing, "Apagar" deletes only a highlighted name, the highlight
-// stays on its name when another is added, accented names sort among the
-// others, and the add dialog is wide enough for its title.
-TEST(JanelasX, DISABLED_MateriaisSoApagaOEscolhido) {
+// "Tabela de Materiais" by keyboard: Enter on opening closes the window, as
+// Enter on "Apagar" does, and deletes nothing; "Apagar" deletes only a
+// highlighted name, the highlight stays on its name when another is added,
+// accented names sort among the others, and the add dialog is wide enough
+// for its title.
+TEST(JanelasX, MateriaisSoApagaOEscolhido) {
   TEditorX editor;
   const auto abrir = [&] {
     ASSERT_TRUE(editor.EsperarAtiva(kPrincipal));
@@ -96,15 +98,24 @@ TEST(JanelasX, DISABLED_MateriaisSoApagaOEscolhido) {
     ASSERT_TRUE(editor.EsperarAtiva("^Tabela de Materiais$"));
     editor.Assentar();
   };
+  // The add dialog bears the same title: it is there when two windows are.
+  const auto abertas = [&](int n) {
+    return editor.Esperar([&] {
+      const std::vector<std::string> janelas = editor.Janelas();
+      return std::count(janelas.begin(), janelas.end(), "Tabela de Materiais") == n;
+    });
+  };
   const auto adicionar = [&](const std::string& nome, bool medir = false) {
     editor.Teclas("space");  // on "Adicionar"
+    ASSERT_TRUE(abertas(2)) << "no add dialog for " << nome;
+    ASSERT_TRUE(editor.EsperarAtiva("^Tabela de Materiais$"));
     editor.Assentar();
     if (medir) {
       EXPECT_GE(LarguraDaAtiva(editor), 320) << "the add dialog cuts its title";
     }
     editor.Digitar(nome);
     editor.Teclas("Return");
-    editor.Assentar();
+    ASSERT_TRUE(abertas(1)) << "the add dialog stayed for " << nome;
   };
   abrir();
   editor.Teclas("Tab Tab");
@@ -121,7 +132,8 @@ TEST(JanelasX, DISABLED_MateriaisSoApagaOEscolhido) {
   editor.Teclas("Tab Tab");
   adicionar("água", true);
   editor.Teclas("shift+Tab space");  // deletes "CAL"
-  editor.Teclas("Escape");
+  editor.Teclas("shift+Tab Down Tab Return");  // Enter on "Apagar", a name highlighted: closes
+  ASSERT_TRUE(editor.EsperarAtiva(kPrincipal));
   ASSERT_TRUE(editor.Fechar());
   EXPECT_EQ(LerArquivo((editor.Pasta() / "tarvena" / "ridiz_aroz" / "materiais.tab").string()),
             "\xe1GUA\r\nBRITA\r\n");
