@@ -154,6 +154,8 @@ void TAlignEdit::keyPressEvent(QKeyEvent* evento) {
   if (EhEnter(tecla)) {
     if (exitOnReturn_) {
       QLineEdit::keyPressEvent(evento);
+      // Enter only moves on: it reaches no dialog's default button.
+      evento->accept();
       // Queued, so that the focus moves once Enter has been fully handled.
       QCoreApplication::postEvent(this,
                                   new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));

@@ -47,8 +47,7 @@ TfrmEntManual::TfrmEntManual(TForm1& principal)
   inserir->setObjectName("Button5");
   auto* sair = new QPushButton("Sair", this);
   sair->setObjectName("Button1");
-  // Enter presses the button that has the focus; no button is the default,
-  // so Enter in a field only moves on.
+  // Enter presses the button that has the focus; in a field it only moves on.
   inserir->setAutoDefault(true);
   sair->setAutoDefault(true);
   connect(inserir, &QPushButton::clicked, this,

@@ -52,6 +52,8 @@ TForm5::TForm5(TForm1& principal) : QDialog(&principal), principal_(principal), 
   auto* botoes = new QHBoxLayout;
   auto* apagar = new QPushButton("Apagar", grupo);
   auto* adicionar = new QPushButton("Adicionar", grupo);
+  // Enter on a focused "Apagar" goes to "Sair": only a click or Space deletes.
+  apagar->setAutoDefault(false);
   botoes->addWidget(apagar);
   botoes->addWidget(adicionar);
   dentro->addLayout(botoes);
@@ -78,6 +80,12 @@ TForm5::TForm5(TForm1& principal) : QDialog(&principal), principal_(principal), 
     Mostrar();
   });
   connect(sair, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// Each opening starts in the list, wherever the focus was when it closed.
+void TForm5::showEvent(QShowEvent* evento) {
+  lgv_->setFocus();
+  QDialog::showEvent(evento);
 }
 
 void TForm5::Mostrar() {

@@ -32,6 +32,9 @@ class TForm5 : public QDialog {
   explicit TForm5(TForm1& principal);
   void Mostrar();
 
+ protected:
+  void showEvent(QShowEvent* evento) override;
+
  private:
   TForm1& principal_;
   QListWidget* lgv_;

@@ -6,13 +6,17 @@
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -74,6 +78,20 @@ void Marcar(QButtonGroup* grupo, int id) {
   }
 }
 
+// The colour a tab page shows: the style paints the tab frame under the
+// pages, in a colour of its own (Fusion's is lighter than the window's).
+QColor CorDasPaginas(QTabWidget* abas) {
+  QStyleOptionTabWidgetFrame opcao;
+  opcao.initFrom(abas);
+  opcao.rect = QRect(0, 0, 32, 32);
+  QImage imagem(opcao.rect.size(), QImage::Format_RGB32);
+  imagem.fill(abas->palette().color(QPalette::Window));
+  QPainter pintor(&imagem);
+  abas->style()->drawPrimitive(QStyle::PE_FrameTabWidget, &opcao, &pintor, abas);
+  pintor.end();
+  return imagem.pixelColor(opcao.rect.center());
+}
+
 }  // namespace
 
 TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QWidget* pai)
@@ -100,10 +118,8 @@ TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QW
   linhas->addWidget(CriarPainelEsquerdo());
   linhas->addWidget(CriarAreaDesenho(), 1);
   setCentralWidget(centro);
-  // The slope chooser is drawn on the colour of the page it sits on, which
-  // paints itself in that colour rather than in the style's tab frame.
-  taludes_->pagina->setAutoFillBackground(true);
-  const QColor painel = taludes_->pagina->palette().color(QPalette::Window);
+  // The slope chooser is drawn on the colour of the page it sits on.
+  const QColor painel = CorDasPaginas(pc1_);
   estado_.Panel2Cor = {static_cast<std::uint8_t>(painel.red()), static_cast<std::uint8_t>(painel.green()),
                        static_cast<std::uint8_t>(painel.blue())};
 

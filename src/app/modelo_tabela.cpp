@@ -37,9 +37,14 @@ QVariant TModeloTabela::headerData(int secao, Qt::Orientation orientacao, int pa
 
 bool TModeloTabela::setData(const QModelIndex& indice, const QVariant& valor, int papel) {
   if (!indice.isValid() || papel != Qt::EditRole || indice.row() + 1 >= grade_.RowCount()) return false;
-  grade_.Cells(indice.column(), indice.row() + 1) = valor.toString().toStdString();
+  std::string& celula = grade_.Cells(indice.column(), indice.row() + 1);
+  const std::string texto = valor.toString().toStdString();
   grade_.Col = indice.column();
   grade_.Row = indice.row() + 1;
+  // An editor commits again when it loses the focus, to an error box say:
+  // a text that did not change is no edit.
+  if (celula == texto) return true;
+  celula = texto;
   emit dataChanged(indice, indice);
   emit celulaEditada(indice.column(), indice.row() + 1);
   return true;
