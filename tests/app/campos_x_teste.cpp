@@ -101,7 +101,8 @@ TEST(CamposX, EntradaManualPeloTecladoEFechadaPeloGerenciador) {
   s.editor.Clicar(kPrincipal, s.gemeo.Celula("sg1", 2, 1));
   EXPECT_EQ(s.Contar("Entrada de Dados Manual"), 0) << "the closed window came back";
 
-  const TSegs& plataforma = s.Salvar().secao.segs[segPlataforma];
+  const TEstadoEditor lido = s.Salvar();
+  const TSegs& plataforma = lido.secao.segs[segPlataforma];
   ASSERT_EQ(plataforma.nPontos, 6);
   EXPECT_EQ(plataforma.x[1], -5.0L);  // 2 m to the right of the selected first point
   EXPECT_EQ(plataforma.y[1], -0.12L);  // 1 % up

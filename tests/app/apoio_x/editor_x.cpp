@@ -86,6 +86,7 @@ TEditorX::TEditorX(std::vector<std::string> argumentos, const std::vector<std::f
                "LANG=C.UTF-8",
                "QT_QPA_PLATFORM=xcb",
                Variavel("ASAN_OPTIONS"),
+               "LSAN_OPTIONS=suppressions=" ZIDOD_SUPRESSOES_LSAN,
                Variavel("UBSAN_OPTIONS")};
   gerenciador_ = Iniciar({"openbox"}, ambiente_);
   if (!Esperar([&] { return X("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") != std::string::npos; }, 10000))
