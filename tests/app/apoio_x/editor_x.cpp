@@ -117,8 +117,12 @@ pid_t TEditorX::Iniciar(const std::vector<std::string>& argv, const std::vector<
   posix_spawn_file_actions_adddup2(&acoes, 1, 2);
   if (fdMantido >= 0) posix_spawn_file_actions_adddup2(&acoes, fdMantido, 3);
   posix_spawn_file_actions_addchdir_np(&acoes, pasta_.c_str());
+  // setpriv makes each program die with the test, should the test itself
+  // die before it could kill them.
+  std::vector<std::string> comando = {"setpriv", "--pdeathsig", "KILL", "--"};
+  comando.insert(comando.end(), argv.begin(), argv.end());
   std::vector<char*> args, env;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  for (const std::string& a : comando) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
   for (const std::string& e : ambiente)
     if (!e.empty()) env.push_back(const_cast<char*>(e.c_str()));
@@ -252,6 +256,13 @@ bool TEditorX::EsperarAtiva(const std::string& titulo, int ms) const {
 // X input is queued in order, so only what a handler opens (a dialog, a
 // pop-up) needs a wait of its own; this leaves time for the repaints.
 void TEditorX::Assentar() const { std::this_thread::sleep_for(150ms); }
+
+std::vector<pid_t> TEditorX::Processos() const {
+  std::vector<pid_t> pids = outros_;
+  for (pid_t p : {editor_, gerenciador_, xvfb_})
+    if (p > 0) pids.push_back(p);
+  return pids;
+}
 
 bool TEditorX::Vivo() { return editor_ > 0 && waitpid(editor_, nullptr, WNOHANG) == 0; }
 

@@ -49,6 +49,8 @@ class TEditorX {
   void Assentar() const;
 
   bool Vivo();
+  // What this instance started and has not yet ended.
+  std::vector<pid_t> Processos() const;
   // Closes the editor as a user does (Alt+F4 on its main window) and waits
   // for it to end; false when it did not end in time.
   bool Fechar(int ms = 5000);
