@@ -89,8 +89,14 @@ TEditorX::TEditorX(std::vector<std::string> argumentos, const std::vector<std::f
                "LSAN_OPTIONS=suppressions=" ZIDOD_SUPRESSOES_LSAN,
                Variavel("UBSAN_OPTIONS")};
   gerenciador_ = Iniciar({"openbox"}, ambiente_);
-  if (!Esperar([&] { return X("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") != std::string::npos; }, 10000))
-    throw std::runtime_error("openbox did not start");
+  // A loaded machine (the sanitizer run) can take seconds here.
+  if (!Esperar([&] { return X("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") != std::string::npos; },
+               30000)) {
+    std::ifstream registro(pasta_ / "openbox.log");
+    std::stringstream texto;
+    texto << registro.rdbuf();
+    throw std::runtime_error("openbox did not start on " + display_ + ": " + texto.str());
+  }
 
   std::vector<std::string> argv = {ZIDOD_EDITOR};
   argv.insert(argv.end(), argumentos.begin(), argumentos.end());
