@@ -69,6 +69,26 @@ TEditorX::TEditorX(std::vector<std::string> argumentos, const std::vector<std::f
   std::filesystem::permissions(pasta_ / "run", std::filesystem::perms::owner_all);
   for (const std::filesystem::path& a : arquivos) std::filesystem::copy_file(a, pasta_ / a.filename());
 
+  // Now and then, on a loaded machine, the window manager cannot reach the
+  // display Xvfb has just announced: the pair starts again, at most thrice.
+  for (int tentativa = 1; !IniciarTela(); ++tentativa) {
+    Encerrar(gerenciador_);
+    Encerrar(xvfb_);
+    if (tentativa == 3) {
+      std::stringstream registros;
+      registros << std::ifstream(pasta_ / "Xvfb.log").rdbuf() << std::ifstream(pasta_ / "openbox.log").rdbuf();
+      throw std::runtime_error("no display with a window manager: " + registros.str());
+    }
+  }
+
+  std::vector<std::string> argv = {ZIDOD_EDITOR};
+  argv.insert(argv.end(), argumentos.begin(), argumentos.end());
+  editor_ = Iniciar(argv, ambiente_);
+  if (!EsperarAtiva("^Editor de Zidod Evuv", 20000)) throw std::runtime_error("the editor's window did not appear");
+  Assentar();
+}
+
+bool TEditorX::IniciarTela() {
   int tubo[2];
   if (pipe2(tubo, O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
   xvfb_ = Iniciar({"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-dpi", "96", "-nolisten", "tcp"},
@@ -76,8 +96,7 @@ TEditorX::TEditorX(std::vector<std::string> argumentos, const std::vector<std::f
   close(tubo[1]);
   display_ = LerDisplay(tubo[0]);
   close(tubo[0]);
-  if (display_.empty()) throw std::runtime_error("Xvfb did not start");
-
+  if (display_.empty()) return false;
   ambiente_ = {Variavel("PATH"),
                "DISPLAY=" + display_,
                "HOME=" + pasta_.string(),
@@ -90,19 +109,18 @@ TEditorX::TEditorX(std::vector<std::string> argumentos, const std::vector<std::f
                Variavel("UBSAN_OPTIONS")};
   gerenciador_ = Iniciar({"openbox"}, ambiente_);
   // A loaded machine (the sanitizer run) can take seconds here.
-  if (!Esperar([&] { return X("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") != std::string::npos; },
-               30000)) {
-    std::ifstream registro(pasta_ / "openbox.log");
-    std::stringstream texto;
-    texto << registro.rdbuf();
-    throw std::runtime_error("openbox did not start on " + display_ + ": " + texto.str());
-  }
-
-  std::vector<std::string> argv = {ZIDOD_EDITOR};
-  argv.insert(argv.end(), argumentos.begin(), argumentos.end());
-  editor_ = Iniciar(argv, ambiente_);
-  if (!EsperarAtiva("^Editor de Zidod Evuv", 20000)) throw std::runtime_error("the editor's window did not appear");
-  Assentar();
+  bool pronto = false;
+  Esperar(
+      [&] {
+        if (waitpid(gerenciador_, nullptr, WNOHANG) == gerenciador_) {
+          gerenciador_ = -1;  // it gave up
+          return true;
+        }
+        pronto = X("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") != std::string::npos;
+        return pronto;
+      },
+      20000);
+  return pronto;
 }
 
 TEditorX::~TEditorX() {

@@ -72,6 +72,8 @@ class TEditorX {
 
  private:
   std::string JanelaDe(const std::string& titulo) const;
+  // Starts Xvfb and openbox; false when openbox could not take the display.
+  bool IniciarTela();
   pid_t Iniciar(const std::vector<std::string>& argv, const std::vector<std::string>& ambiente, int fdMantido = -1);
   void Encerrar(pid_t& pid);
 
