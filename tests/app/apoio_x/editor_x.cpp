@@ -309,6 +309,4 @@ bool TEditorX::Terminou(int ms) {
   return limpo;
 }
 
-void TEditorX::Captura(const std::filesystem::path& png) const { X("import -window root " + Aspas(png.string())); }
-
 }  // namespace zidod

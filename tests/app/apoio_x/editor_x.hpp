@@ -56,8 +56,6 @@ class TEditorX {
   bool Fechar(int ms = 5000);
   // Waits for the editor to end; true when it ended in time, cleanly.
   bool Terminou(int ms = 5000);
-  // A picture of the whole screen, as PNG (for looking at, not for asserts).
-  void Captura(const std::filesystem::path& png) const;
 
   // Starts another program on the editor's display, with its environment;
   // it is killed with the editor.
