@@ -17,8 +17,8 @@ TEstadoEditor EditorMaximo(int largura, int altura) {
   PreencherSecaoMaxima(editor);
   TSegs& reserva = editor.secao.segs[segReserva];
   reserva = editor.secao.segs[segSarjetaCentral];
-  editor.ah = "120";
-  editor.mp = true;
+  editor.desenho.ah = "120";
+  editor.desenho.mp = true;
   editor.ImageLargura = largura;
   editor.ImageAltura = altura;
   editor.Image = std::make_shared<TCanvasImagem>(largura, altura);
@@ -47,7 +47,7 @@ BENCHMARK(BM_DesenharSecao)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchm
 void BM_MostrarInformacoesSemAcerto(benchmark::State& state) {
   TEstadoEditor editor = EditorMaximo(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   editor.AtualizarDesenho();
-  editor.sp1 = true;
+  editor.desenho.sp1 = true;
   for (auto _ : state) editor.MostrarInformacoes(0, 1000);
 }
 BENCHMARK(BM_MostrarInformacoesSemAcerto)->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
@@ -58,7 +58,7 @@ BENCHMARK(BM_MostrarInformacoesSemAcerto)->Args({1920, 1080})->Unit(benchmark::k
 void BM_MovimentoComInformacoes(benchmark::State& state) {
   TEstadoEditor editor = EditorMaximo(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   editor.AtualizarDesenho();
-  editor.sp1 = true;
+  editor.desenho.sp1 = true;
   const TSegs& plataforma = editor.secao.segs[segPlataforma];
   const long double x = (plataforma.x[50] + plataforma.x[51]) / 2;
   const long double y = (plataforma.y[50] + plataforma.y[51]) / 2;
@@ -78,7 +78,7 @@ void BM_EdicaoDeCelula(benchmark::State& state) {
   long double x = editor.secao.segs[segPlataforma].x[50];
   for (auto _ : state) {
     x += 0.001L;
-    editor.sg1.Cells(1, 51) = FloatParaTextoFixo(x, 3, 10);
+    editor.plataforma.sg1.Cells(1, 51) = FloatParaTextoFixo(x, 3, 10);
     editor.sg1AfterEdit();
   }
 }

@@ -3,8 +3,8 @@
 namespace zidod {
 
 void PreencherSecaoMaxima(TEstadoEditor& editor) {
-  editor.Memo1 = {"Seção máxima", "101 pontos em cada elemento"};
-  editor.ncam = kNumCamadas;
+  editor.plataforma.Memo1 = {"Seção máxima", "101 pontos em cada elemento"};
+  editor.pavimento.ncam = kNumCamadas;
   for (int slot = 0; slot < segReserva; ++slot) {
     TSegs& seg = editor.secao.segs[slot];
     seg.nPontos = kMaxPontos;

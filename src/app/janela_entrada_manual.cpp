@@ -25,7 +25,7 @@ TfrmEntManual::TfrmEntManual(TForm1& principal)
   grade->addWidget(new QLabel("Do Ponto Selecionado", grupo), 0, 0, 1, 4);
   TEstadoEditor& e = principal_.Estado();
   const auto campo = [&](const char* nome, tCampoManual tEntradaManual::*membro, void (TEstadoEditor::*aoSair)()) {
-    return CriarCampoManual(principal_, nome, e.frmEntManual, membro, aoSair, true);
+    return CriarCampoManual(principal_, nome, e.plataforma.frmEntManual, membro, aoSair, true);
   };
   dt_ = campo("dt", &tEntradaManual::distancia, &TEstadoEditor::dtExit);
   pr_ = campo("pr", &tEntradaManual::porcento, &TEstadoEditor::prExit);
@@ -79,13 +79,14 @@ void TfrmEntManual::keyPressEvent(QKeyEvent* evento) {
 }
 
 void TfrmEntManual::Mostrar() {
-  const tEntradaManual& c = principal_.Estado().frmEntManual;
+  const tEntradaManual& c = principal_.Estado().plataforma.frmEntManual;
   MostrarCampoManual(dt_, c.distancia);
   MostrarCampoManual(pr_, c.porcento);
   MostrarCampoManual(dn_, c.desnivel);
   MostrarCampoManual(p0_, c.rampaHorizontal);
   MostrarCampoManual(p1_, c.rampaVertical);
-  if (isVisible() != principal_.Estado().frmEntManualVisivel) setVisible(principal_.Estado().frmEntManualVisivel);
+  if (isVisible() != principal_.Estado().plataforma.frmEntManualVisivel)
+    setVisible(principal_.Estado().plataforma.frmEntManualVisivel);
 }
 
 }  // namespace zidod

@@ -79,7 +79,7 @@ QWidget* TForm1::CriarPlataforma() {
   panel2->setObjectName("Panel2");
   auto* grade = new QVBoxLayout(panel2);
   grade->setContentsMargins(1, 1, 1, 1);
-  p.sg1 = CriarTabela(estado_.sg1, p.modelo, {kLarguraMarcador, 48, 48, 24, 140, -1});
+  p.sg1 = CriarTabela(estado_.plataforma.sg1, p.modelo, {kLarguraMarcador, 48, 48, 24, 140, -1});
   p.sg1->setObjectName("sg1");
   p.sg1->setParent(panel2);
   p.sg1->setItemDelegate(new TDelegadoIdentificador(p.sg1, [this](int linha) {
@@ -95,7 +95,7 @@ QWidget* TForm1::CriarPlataforma() {
     p.comboponto->addItem(QString::fromUtf8(id.texto.data(), static_cast<int>(id.texto.size())));
   p.comboponto->hide();
   connect(p.comboponto, &QComboBox::currentTextChanged, this, [this](const QString& texto) {
-    estado_.comboponto = texto.toStdString();
+    estado_.plataforma.comboponto = texto.toStdString();
     Executar([&] { estado_.combopontoChange(); });
   });
   coluna->addWidget(panel2, 1);
@@ -125,12 +125,13 @@ QWidget* TForm1::CriarPlataforma() {
   p.radioeixo = escolha("Eixo de Rotação", {"esquerdo", "centro", "direito", "interno", "externo"}, 2, 0).second;
   gradePistas->addWidget(p.radioeixo->buttons().front()->parentWidget(), 2, 0, 1, 2);
   connect(p.radioqtdepistas, &QButtonGroup::idClicked, this, [this](int id) {
-    estado_.radioqtdepistas = id;
+    estado_.plataforma.radioqtdepistas = id;
     Executar([&] { estado_.radioqtdepistasClick(); });
   });
-  connect(p.radioptsrotacao, &QButtonGroup::idClicked, this, [this](int id) { estado_.radioptsrotacao = id; });
-  connect(p.radioeixo, &QButtonGroup::idClicked, this, [this](int id) { estado_.radioeixo = id; });
-  connect(p.radiocaimento, &QButtonGroup::idClicked, this, [this](int id) { estado_.radiocaimento = id; });
+  connect(p.radioptsrotacao, &QButtonGroup::idClicked, this,
+          [this](int id) { estado_.plataforma.radioptsrotacao = id; });
+  connect(p.radioeixo, &QButtonGroup::idClicked, this, [this](int id) { estado_.plataforma.radioeixo = id; });
+  connect(p.radiocaimento, &QButtonGroup::idClicked, this, [this](int id) { estado_.plataforma.radiocaimento = id; });
   coluna->addWidget(pistas);
 
   coluna->addWidget(Rotulo("Descrição da Zidod Evuv", p.pagina));
@@ -139,10 +140,10 @@ QWidget* TForm1::CriarPlataforma() {
   p.Memo1->setMaximumHeight(90);
   p.Memo1->setTabChangesFocus(true);  // Tab leaves the description; Enter breaks the line
   connect(p.Memo1, &QPlainTextEdit::textChanged, this, [this] {
-    estado_.Memo1.clear();
+    estado_.plataforma.Memo1.clear();
     for (const QString& linha : plataforma_->Memo1->toPlainText().split('\n'))
-      estado_.Memo1.push_back(linha.toStdString());
-    if (estado_.Memo1.size() == 1 && estado_.Memo1[0].empty()) estado_.Memo1.clear();
+      estado_.plataforma.Memo1.push_back(linha.toStdString());
+    if (estado_.plataforma.Memo1.size() == 1 && estado_.plataforma.Memo1[0].empty()) estado_.plataforma.Memo1.clear();
   });
   coluna->addWidget(p.Memo1);
   p.dxButton2 = new QPushButton("Desenhar seção tipo no CAD", p.pagina);
@@ -210,7 +211,7 @@ QWidget* TForm1::CriarTaludes() {
   t.Panel14->setObjectName("Panel14");
   auto* painel = new QVBoxLayout(t.Panel14);
   painel->setContentsMargins(0, 0, 0, 0);
-  t.sg2 = CriarTabela(estado_.sg2, t.modelo, {kLarguraMarcador, 56, 56});
+  t.sg2 = CriarTabela(estado_.taludes.sg2, t.modelo, {kLarguraMarcador, 56, 56});
   t.sg2->setObjectName("sg2");
   connect(t.modelo, &TModeloTabela::celulaEditada, this, [this] { Executar([&] { estado_.sg2AfterEdit(); }); }, Qt::QueuedConnection);
   painel->addWidget(t.sg2, 1);
@@ -220,7 +221,7 @@ QWidget* TForm1::CriarTaludes() {
   gradeManual->addWidget(Rotulo("Do Ponto Selecionado", manual), 0, 0, 1, 4);
   const auto campoManual = [&](const char* nome, tCampoManual tEntradaManual::*membro,
                                void (TEstadoEditor::*aoSair)()) {
-    return CriarCampoManual(*this, nome, estado_.GroupBox5, membro, aoSair, false);
+    return CriarCampoManual(*this, nome, estado_.taludes.GroupBox5, membro, aoSair, false);
   };
   t.dt0 = campoManual("dt0", &tEntradaManual::distancia, &TEstadoEditor::dt0Exit);
   t.p00 = campoManual("p00", &tEntradaManual::rampaHorizontal, &TEstadoEditor::p00Exit);
@@ -254,8 +255,8 @@ QWidget* TForm1::CriarTaludes() {
   prefixos->addWidget(t.Edit3, 0, 1);
   prefixos->addWidget(Rotulo("Prefixo de Locação do OFFSET", t.pagina), 1, 0);
   prefixos->addWidget(t.Edit4, 1, 1);
-  GuardarTexto(t.Edit3, this, estado_.Edit3);
-  GuardarTexto(t.Edit4, this, estado_.Edit4);
+  GuardarTexto(t.Edit3, this, estado_.taludes.Edit3);
+  GuardarTexto(t.Edit4, this, estado_.taludes.Edit4);
   connect(t.Edit3, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit3Exit(); }); });
   connect(t.Edit4, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit4Exit(); }); });
   coluna->addLayout(prefixos);
@@ -341,7 +342,7 @@ QWidget* TForm1::CriarPavimento() {
   v.ncam->setRange(1, kNumCamadas);
   v.ncam->findChild<QLineEdit*>()->setReadOnly(true);  // only its arrows change it
   connect(v.ncam, &QSpinBox::valueChanged, this, [this](int n) {
-    estado_.ncam = n;
+    estado_.pavimento.ncam = n;
     Executar([&] { estado_.ncamChange(); });
   });
   numero->addWidget(v.ncam);
@@ -377,14 +378,15 @@ QWidget* TForm1::CriarPavimento() {
   dados->addWidget(v.Edit5, 3, 1);
   dados->addWidget(Rotulo("m2", v.pagina), 3, 2);
   coluna->addLayout(dados);
-  GuardarTexto(v.Edit1, this, estado_.Edit1);
-  GuardarTexto(v.Edit2, this, estado_.Edit2);
-  connect(v.gc1, &QComboBox::currentTextChanged, this, [this](const QString& s) { estado_.gc1 = s.toStdString(); });
+  GuardarTexto(v.Edit1, this, estado_.pavimento.Edit1);
+  GuardarTexto(v.Edit2, this, estado_.pavimento.Edit2);
+  connect(v.gc1, &QComboBox::currentTextChanged, this,
+          [this](const QString& s) { estado_.pavimento.gc1 = s.toStdString(); });
   connect(v.Edit1, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit1Exit(); }); });
   connect(v.Edit2, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit2Exit(); }); });
   connect(v.Edit5, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit5Exit(); }); });
 
-  v.sg3 = CriarTabela(estado_.sg3, v.modelo, {kLarguraMarcador, 60, 60});
+  v.sg3 = CriarTabela(estado_.pavimento.sg3, v.modelo, {kLarguraMarcador, 60, 60});
   v.sg3->setObjectName("sg3");
   connect(v.modelo, &TModeloTabela::celulaEditada, this, [this] { Executar([&] { estado_.sg3AfterEdit(); }); }, Qt::QueuedConnection);
   coluna->addWidget(v.sg3, 1);
@@ -404,8 +406,8 @@ QWidget* TForm1::CriarPavimento() {
   totais->addWidget(v.edit6, 0, 1);
   totais->addWidget(Rotulo("Espessura Total", v.pagina), 1, 0);
   totais->addWidget(v.edit7, 1, 1);
-  GuardarTexto(v.edit6, this, estado_.edit6);
-  GuardarTexto(v.edit7, this, estado_.edit7);
+  GuardarTexto(v.edit6, this, estado_.pavimento.edit6);
+  GuardarTexto(v.edit7, this, estado_.pavimento.edit7);
   connect(v.edit6, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.edit6Exit(); }); });
   connect(v.edit7, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.edit7Exit(); }); });
   coluna->addLayout(totais);

@@ -120,8 +120,8 @@ TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QW
   setCentralWidget(centro);
   // The slope chooser is drawn on the colour of the page it sits on.
   const QColor painel = CorDasPaginas(pc1_);
-  estado_.Panel2Cor = {static_cast<std::uint8_t>(painel.red()), static_cast<std::uint8_t>(painel.green()),
-                       static_cast<std::uint8_t>(painel.blue())};
+  estado_.taludes.Panel2Cor = {static_cast<std::uint8_t>(painel.red()), static_cast<std::uint8_t>(painel.green()),
+                               static_cast<std::uint8_t>(painel.blue())};
 
   frmEntManual_ = new TfrmEntManual(*this);
   form5_ = new TForm5(*this);
@@ -281,11 +281,11 @@ QWidget* TForm1::CriarAreaDesenho() {
   mp_ = new QCheckBox("Mostrar Pontos", st1_);
   mp_->setObjectName("mp");
   connect(ah_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    estado_.ah = t.toStdString();
+    estado_.desenho.ah = t.toStdString();
     Executar([&] { estado_.ahChange(); });
   });
   connect(mp_, &QCheckBox::clicked, this, [this](bool marcado) {
-    estado_.mp = marcado;
+    estado_.desenho.mp = marcado;
     Executar([&] { estado_.mpClick(); });
   });
   coluna->addWidget(st1_);
@@ -383,46 +383,46 @@ void TForm1::Mostrar() {
   setWindowTitle(Q(estado_.Caption));
   pc1_->setCurrentIndex(IndicePagina(estado_.pc1));
 
-  MostrarTexto(ah_, estado_.ah);
-  mp_->setChecked(estado_.mp);
+  MostrarTexto(ah_, estado_.desenho.ah);
+  mp_->setChecked(estado_.desenho.mp);
   MostrarVista();
 
   // PLATAFORMA.
   tPaginaPlataforma& p = *plataforma_;
-  MostrarTabela(p.sg1, p.modelo, estado_.sg1);
+  MostrarTabela(p.sg1, p.modelo, estado_.plataforma.sg1);
   MostrarComboponto();
-  Marcar(p.radioqtdepistas, estado_.radioqtdepistas);
-  Marcar(p.radioptsrotacao, estado_.radioptsrotacao);
-  Marcar(p.radioeixo, estado_.radioeixo);
-  Marcar(p.radiocaimento, estado_.radiocaimento);
-  p.grupoPtsRotacao->setVisible(estado_.radioptsrotacaoVisivel);
+  Marcar(p.radioqtdepistas, estado_.plataforma.radioqtdepistas);
+  Marcar(p.radioptsrotacao, estado_.plataforma.radioptsrotacao);
+  Marcar(p.radioeixo, estado_.plataforma.radioeixo);
+  Marcar(p.radiocaimento, estado_.plataforma.radiocaimento);
+  p.grupoPtsRotacao->setVisible(estado_.plataforma.radioptsrotacaoVisivel);
   QStringList linhas;
-  for (const std::string& l : estado_.Memo1) linhas << Q(l);
+  for (const std::string& l : estado_.plataforma.Memo1) linhas << Q(l);
   if (p.Memo1->toPlainText() != linhas.join('\n')) p.Memo1->setPlainText(linhas.join('\n'));
 
   // TALUDES.
   tPaginaTaludes& t = *taludes_;
   t.itl->update();
-  t.ce->setChecked(estado_.opcaoTalude == tOpcaoTalude::ce);
-  t.ae->setChecked(estado_.opcaoTalude == tOpcaoTalude::ae);
-  t.CD->setChecked(estado_.opcaoTalude == tOpcaoTalude::CD);
-  t.AD->setChecked(estado_.opcaoTalude == tOpcaoTalude::AD);
+  t.ce->setChecked(estado_.taludes.opcaoTalude == tOpcaoTalude::ce);
+  t.ae->setChecked(estado_.taludes.opcaoTalude == tOpcaoTalude::ae);
+  t.CD->setChecked(estado_.taludes.opcaoTalude == tOpcaoTalude::CD);
+  t.AD->setChecked(estado_.taludes.opcaoTalude == tOpcaoTalude::AD);
   for (QWidget* w : {static_cast<QWidget*>(t.ae), static_cast<QWidget*>(t.AD), t.Image4, t.Image2})
-    w->setVisible(estado_.aterrosVisiveis);
-  t.pgcategorias->setCurrentIndex(estado_.pgcategorias);
+    w->setVisible(estado_.taludes.aterrosVisiveis);
+  t.pgcategorias->setCurrentIndex(estado_.taludes.pgcategorias);
   for (int i = 0; i < 3; ++i)
-    t.pgcategorias->setTabTextColor(i, estado_.categoriaHabilitada[static_cast<std::size_t>(i)]
+    t.pgcategorias->setTabTextColor(i, estado_.taludes.categoriaHabilitada[static_cast<std::size_t>(i)]
                                            ? palette().color(QPalette::WindowText)
                                            : palette().color(QPalette::Disabled, QPalette::WindowText));
-  t.Panel14->setEnabled(estado_.Panel14Habilitado);
-  MostrarTabela(t.sg2, t.modelo, estado_.sg2);
-  MostrarTexto(t.Edit3, estado_.Edit3);
-  MostrarTexto(t.Edit4, estado_.Edit4);
-  MostrarCampoManual(t.dt0, estado_.GroupBox5.distancia);
-  MostrarCampoManual(t.p00, estado_.GroupBox5.rampaHorizontal);
-  MostrarCampoManual(t.p01, estado_.GroupBox5.rampaVertical);
-  MostrarCampoManual(t.dn0, estado_.GroupBox5.desnivel);
-  MostrarCampoManual(t.pr0, estado_.GroupBox5.porcento);
+  t.Panel14->setEnabled(estado_.taludes.Panel14Habilitado);
+  MostrarTabela(t.sg2, t.modelo, estado_.taludes.sg2);
+  MostrarTexto(t.Edit3, estado_.taludes.Edit3);
+  MostrarTexto(t.Edit4, estado_.taludes.Edit4);
+  MostrarCampoManual(t.dt0, estado_.taludes.GroupBox5.distancia);
+  MostrarCampoManual(t.p00, estado_.taludes.GroupBox5.rampaHorizontal);
+  MostrarCampoManual(t.p01, estado_.taludes.GroupBox5.rampaVertical);
+  MostrarCampoManual(t.dn0, estado_.taludes.GroupBox5.desnivel);
+  MostrarCampoManual(t.pr0, estado_.taludes.GroupBox5.porcento);
 
   // SARJETAS.
   const auto mostrarLado = [](tLadoSarjeta& lado, const tSarjetaParams& s, const std::string& rotulo) {
@@ -434,33 +434,33 @@ void TForm1::Mostrar() {
     MostrarTexto(lado.prefixo, s.prefixo);
     lado.acompanhar->setChecked(s.acompanharRampa);
   };
-  mostrarLado(sarjetas_->esquerda, estado_.secao.sarjetaEsq, estado_.Label31);
-  mostrarLado(sarjetas_->direita, estado_.secao.sarjetaDir, estado_.Label23);
+  mostrarLado(sarjetas_->esquerda, estado_.secao.sarjetaEsq, estado_.sarjetas.Label31);
+  mostrarLado(sarjetas_->direita, estado_.secao.sarjetaDir, estado_.sarjetas.Label23);
 
   // PAVIMENTO.
   tPaginaPavimento& v = *pavimento_;
-  v.ncam->setValue(estado_.ncam);
+  v.ncam->setValue(estado_.pavimento.ncam);
   // The tab bar lays its tabs out again only when the last call changed a
   // tab: only the tabs that change are told.
   for (int i = 0; i < kNumCamadas; ++i)
-    if (v.pc->isTabVisible(i) != (i < estado_.ncam)) v.pc->setTabVisible(i, i < estado_.ncam);
-  v.pc->setCurrentIndex(estado_.pc);
-  MostrarTexto(v.Edit1, estado_.Edit1);
-  MostrarTexto(v.Edit2, estado_.Edit2);
-  MostrarTexto(v.Edit5, estado_.Edit5);
+    if (v.pc->isTabVisible(i) != (i < estado_.pavimento.ncam)) v.pc->setTabVisible(i, i < estado_.pavimento.ncam);
+  v.pc->setCurrentIndex(estado_.pavimento.pc);
+  MostrarTexto(v.Edit1, estado_.pavimento.Edit1);
+  MostrarTexto(v.Edit2, estado_.pavimento.Edit2);
+  MostrarTexto(v.Edit5, estado_.pavimento.Edit5);
   QStringList itens;
-  for (const std::string& m : estado_.gc1Itens) itens << Q(m);
+  for (const std::string& m : estado_.pavimento.gc1Itens) itens << Q(m);
   QStringList atuais;
   for (int i = 0; i < v.gc1->count(); ++i) atuais << v.gc1->itemText(i);
   if (atuais != itens) {
     v.gc1->clear();
     v.gc1->addItems(itens);
   }
-  const QString material = Q(estado_.gc1);
+  const QString material = Q(estado_.pavimento.gc1);
   if (v.gc1->currentText() != material) v.gc1->setEditText(material);
-  MostrarTexto(v.edit6, estado_.edit6);
-  MostrarTexto(v.edit7, estado_.edit7);
-  MostrarTabela(v.sg3, v.modelo, estado_.sg3);
+  MostrarTexto(v.edit6, estado_.pavimento.edit6);
+  MostrarTexto(v.edit7, estado_.pavimento.edit7);
+  MostrarTabela(v.sg3, v.modelo, estado_.pavimento.sg3);
 
   frmEntManual_->Mostrar();
   bloqueios.clear();
@@ -478,30 +478,30 @@ void TForm1::MoverFocoPedido() {
 // the picture and the marker of a table the refresh marked.
 void TForm1::MostrarVista() {
   const QSignalBlocker bloqueio(sp1_);
-  for (std::size_t i = 0; i < paineis_.size(); ++i) paineis_[i]->setText(Q(estado_.st1[i]));
-  sp1_->setChecked(estado_.sp1);
-  const std::array<const std::string*, 5> textos = {&estado_.l0, &estado_.l1, &estado_.l2, &estado_.l3,
-                                                     &estado_.l4};
+  for (std::size_t i = 0; i < paineis_.size(); ++i) paineis_[i]->setText(Q(estado_.desenho.st1[i]));
+  sp1_->setChecked(estado_.desenho.sp1);
+  const std::array<const std::string*, 5> textos = {&estado_.desenho.l0, &estado_.desenho.l1, &estado_.desenho.l2,
+                                                    &estado_.desenho.l3, &estado_.desenho.l4};
   for (std::size_t i = 0; i < informacoes_.size(); ++i) {
     informacoes_[i]->setText(Q(*textos[i]));
     informacoes_[i]->adjustSize();
-    informacoes_[i]->setVisible(estado_.informacoesVisiveis);
+    informacoes_[i]->setVisible(estado_.desenho.informacoesVisiveis);
   }
   areaImagem_->update();
 }
 
 void TForm1::MostrarComboponto() {
   tPaginaPlataforma& p = *plataforma_;
-  const QString texto = Q(estado_.comboponto);
+  const QString texto = Q(estado_.plataforma.comboponto);
   if (p.comboponto->currentText() != texto) {
     // The list opens on the item shown, when it is one.
     const int item = p.comboponto->findText(texto);
     if (item >= 0) p.comboponto->setCurrentIndex(item);
     p.comboponto->setEditText(texto);
   }
-  const bool mostrar = estado_.combopontoVisivel;
+  const bool mostrar = estado_.plataforma.combopontoVisivel;
   if (mostrar) {
-    const QRect celula = p.sg1->visualRect(p.modelo->index(estado_.sg1.Row - 1, 4));
+    const QRect celula = p.sg1->visualRect(p.modelo->index(estado_.plataforma.sg1.Row - 1, 4));
     const QPoint canto = p.sg1->viewport()->mapTo(p.sg1->parentWidget(), celula.topLeft());
     p.comboponto->move(canto + QPoint(2, 2));
     p.comboponto->setFixedWidth(celula.width() + 3);  // 169 over a cell of 166 in the design

@@ -40,18 +40,18 @@ void AcrescentarAterro(std::vector<std::string>& linhas, const TSecaoTipo& secao
 
 std::string TEstadoEditor::GerarTpo() {
   CapturarGeral();
-  while (!Memo1.empty() && EmBranco(Memo1.back())) Memo1.pop_back();
-  TSegs& plataforma = secao.segs[segPlataforma];
-  if (EmBranco(plataforma.larguraTotal)) plataforma.larguraTotal = kTotalEmBranco;
-  if (EmBranco(plataforma.espessuraTotal)) plataforma.espessuraTotal = kTotalEmBranco;
+  while (!plataforma.Memo1.empty() && EmBranco(plataforma.Memo1.back())) plataforma.Memo1.pop_back();
+  TSegs& plat = secao.segs[segPlataforma];
+  if (EmBranco(plat.larguraTotal)) plat.larguraTotal = kTotalEmBranco;
+  if (EmBranco(plat.espessuraTotal)) plat.espessuraTotal = kTotalEmBranco;
 
   std::vector<std::string> linhas;
   linhas.emplace_back(kLinhaVersao);
-  for (const std::string& linha : Memo1) linhas.push_back(LinhaDescricao(linha));
+  for (const std::string& linha : plataforma.Memo1) linhas.push_back(LinhaDescricao(linha));
   linhas.emplace_back(kGrupoVariavel);
-  linhas.push_back(LinhaGeral(plataforma));
-  linhas.push_back(LinhaPlataforma(plataforma));
-  for (int i = 0; i < plataforma.nPontos; ++i) linhas.push_back(LinhaPontoPlataforma(plataforma, i));
+  linhas.push_back(LinhaGeral(plat));
+  linhas.push_back(LinhaPlataforma(plat));
+  for (int i = 0; i < plat.nPontos; ++i) linhas.push_back(LinhaPontoPlataforma(plat, i));
   AcrescentarAterro(linhas, secao, segAterroEsq);
   AcrescentarAterro(linhas, secao, segAterroDir);
   AcrescentarCorte(linhas, secao, tLado::esquerdo);
@@ -62,7 +62,7 @@ std::string TEstadoEditor::GerarTpo() {
   AcrescentarPontos(linhas, secao.segs[segSarjetaDir]);
   linhas.push_back(LinhaCabecalho(NomeSecao(segSarjetaCentral)));
   AcrescentarPontos(linhas, secao.segs[segSarjetaCentral]);
-  linhas.push_back(LinhaPavimento(ncam, ah, mp));
+  linhas.push_back(LinhaPavimento(pavimento.ncam, desenho.ah, desenho.mp));
   linhas.emplace_back(kGrupoFixo);
   for (int slot = segCamada1; slot <= segCamada12; ++slot) {
     const TSegs& camada = secao.segs[slot];
@@ -98,9 +98,9 @@ int TEstadoEditor::LerTpo(std::string_view bytes, const std::string& caminho) {
   try {
     desenhoAdiado_ = true;
     pc1 = tPagina::pterra;
-    sg1.LimparLinhas(1);
-    sg2.LimparLinhas(1);
-    sg3.LimparLinhas(1);
+    plataforma.sg1.LimparLinhas(1);
+    taludes.sg2.LimparLinhas(1);
+    pavimento.sg3.LimparLinhas(1);
     for (const tLinhaTpo& linha : linhas) {
       numero = linha.numero;
       if (linha.versao) versao = *linha.versao;
@@ -141,36 +141,36 @@ void TEstadoEditor::AplicarSarjetaLida(tLado lado, const tSarjetaParams& lida) {
 }
 
 void TEstadoEditor::AplicarLinhaTpo(const tLinhaTpo& linha) {
-  TSegs& plataforma = secao.segs[segPlataforma];
+  TSegs& plat = secao.segs[segPlataforma];
   if (linha.sarjeta) AplicarSarjetaLida(linha.sarjeta->lado, linha.sarjeta->params);
   if (linha.totais) {
-    edit6 = linha.totais->larguraTotal;
-    edit7 = linha.totais->espessuraTotal;
-    plataforma.larguraTotal = edit6;
-    plataforma.espessuraTotal = edit7;
+    pavimento.edit6 = linha.totais->larguraTotal;
+    pavimento.edit7 = linha.totais->espessuraTotal;
+    plat.larguraTotal = pavimento.edit6;
+    plat.espessuraTotal = pavimento.edit7;
   }
   if (const auto& geral = linha.geral) {
-    plataforma.qtdePistas = geral->qtdePistas;
-    if (radioqtdepistas != geral->qtdePistas - 1) {
-      radioqtdepistas = geral->qtdePistas - 1;
+    plat.qtdePistas = geral->qtdePistas;
+    if (plataforma.radioqtdepistas != geral->qtdePistas - 1) {
+      plataforma.radioqtdepistas = geral->qtdePistas - 1;
       radioqtdepistasClick();
     }
-    plataforma.ptsRotacao = geral->ptsRotacao;
-    radioptsrotacao = geral->ptsRotacao - 1;
-    plataforma.eixoRotacao = geral->eixoRotacao;
+    plat.ptsRotacao = geral->ptsRotacao;
+    plataforma.radioptsrotacao = geral->ptsRotacao - 1;
+    plat.eixoRotacao = geral->eixoRotacao;
     const auto eixo = geral->eixoRotacao.size() == 1 ? kLetrasEixo.find(geral->eixoRotacao[0])
                                                      : std::string_view::npos;
-    if (eixo != std::string_view::npos) radioeixo = static_cast<int>(eixo);
-    plataforma.caimento = geral->caimento;
-    radiocaimento = geral->caimento == kLetrasCaimento.substr(0, 1) ? 0 : 1;
+    if (eixo != std::string_view::npos) plataforma.radioeixo = static_cast<int>(eixo);
+    plat.caimento = geral->caimento;
+    plataforma.radiocaimento = geral->caimento == kLetrasCaimento.substr(0, 1) ? 0 : 1;
   }
-  if (const auto& pavimento = linha.pavimento) {
-    if (ncam != pavimento->ncam) {
-      ncam = pavimento->ncam;
+  if (const auto& pav = linha.pavimento) {
+    if (pavimento.ncam != pav->ncam) {
+      pavimento.ncam = pav->ncam;
       ncamChange();
     }
-    ah = pavimento->ah;
-    mp = pavimento->mostrarPontos;
+    desenho.ah = pav->ah;
+    desenho.mp = pav->mostrarPontos;
   }
   if (const auto& cabecalho = linha.cabecalho) {
     TSegs& seg = secao.segs[cabecalho->slot];
@@ -181,7 +181,7 @@ void TEstadoEditor::AplicarLinhaTpo(const tLinhaTpo& linha) {
     seg.areaFixa = cabecalho->areaFixa;
     seg.nPontos = 0;
   }
-  if (linha.descricao) Memo1.push_back(*linha.descricao);
+  if (linha.descricao) plataforma.Memo1.push_back(*linha.descricao);
   if (const auto& prefixos = linha.prefixos) {
     secao.segs[prefixos->slot].prefixo = prefixos->prefixo;
     secao.segs[prefixos->slot].prefixoOffset = prefixos->prefixoOffset;

@@ -5,15 +5,15 @@
 namespace zidod {
 
 void TEstadoEditor::CapturarGeral() {
-  TSegs& plataforma = secao.segs[segPlataforma];
-  plataforma.larguraTotal = edit6;
-  plataforma.espessuraTotal = edit7;
-  plataforma.qtdePistas = radioqtdepistas + 1;
-  plataforma.ptsRotacao = radioptsrotacao + 1;
-  if (radioeixo >= 0 && radioeixo < static_cast<int>(kLetrasEixo.size()))
-    plataforma.eixoRotacao = kLetrasEixo.substr(static_cast<std::size_t>(radioeixo), 1);
-  if (radiocaimento >= 0 && radiocaimento < static_cast<int>(kLetrasCaimento.size()))
-    plataforma.caimento = kLetrasCaimento.substr(static_cast<std::size_t>(radiocaimento), 1);
+  TSegs& plat = secao.segs[segPlataforma];
+  plat.larguraTotal = pavimento.edit6;
+  plat.espessuraTotal = pavimento.edit7;
+  plat.qtdePistas = plataforma.radioqtdepistas + 1;
+  plat.ptsRotacao = plataforma.radioptsrotacao + 1;
+  if (plataforma.radioeixo >= 0 && plataforma.radioeixo < static_cast<int>(kLetrasEixo.size()))
+    plat.eixoRotacao = kLetrasEixo.substr(static_cast<std::size_t>(plataforma.radioeixo), 1);
+  if (plataforma.radiocaimento >= 0 && plataforma.radiocaimento < static_cast<int>(kLetrasCaimento.size()))
+    plat.caimento = kLetrasCaimento.substr(static_cast<std::size_t>(plataforma.radiocaimento), 1);
 }
 
 void TEstadoEditor::CapturarEditores() {
@@ -26,24 +26,24 @@ void TEstadoEditor::CapturarEditores() {
   switch (pc1) {
     case tPagina::pterra:
       t = segPlataforma;
-      tabela = &sg1;
+      tabela = &plataforma.sg1;
       break;
     case tPagina::ptal:
       t = SlotTaludeEscolhido();
       if (t < 0) return;
-      secao.segs[t].prefixo = Edit3;
-      secao.segs[t].prefixoOffset = Edit4;
-      tabela = &sg2;
+      secao.segs[t].prefixo = taludes.Edit3;
+      secao.segs[t].prefixoOffset = taludes.Edit4;
+      tabela = &taludes.sg2;
       break;
     case tPagina::tbsPavimento:
       tipo = 1;
-      if (pc < 0 || pc >= kNumCamadas) return;
-      t = SlotCamada(pc + 1);
-      secao.segs[t].descricao = Edit1;
-      secao.segs[t].material = gc1;
-      secao.segs[t].prefixo = Edit2;
-      secao.segs[t].area = Edit5;
-      tabela = &sg3;
+      if (pavimento.pc < 0 || pavimento.pc >= kNumCamadas) return;
+      t = SlotCamada(pavimento.pc + 1);
+      secao.segs[t].descricao = pavimento.Edit1;
+      secao.segs[t].material = pavimento.gc1;
+      secao.segs[t].prefixo = pavimento.Edit2;
+      secao.segs[t].area = pavimento.Edit5;
+      tabela = &pavimento.sg3;
       break;
     case tPagina::psarg:
       return;

@@ -24,22 +24,22 @@ bool SemPontos(const TSecaoTipo& secao, std::initializer_list<int> slots) {
 }  // namespace
 
 void TEstadoEditor::PrepararTabelas() {
-  const TSegs& plataforma = secao.segs[segPlataforma];
+  const TSegs& plat = secao.segs[segPlataforma];
   if (pc1 == tPagina::pterra) {
-    EsvaziarColunas(sg1, 3);
-    if (plataforma.nPontos == 0) {
-      sg1.Cells(0, 1) = kMarcador;
-      sg1.Cells(1, 1) = "0";
-      sg1.Cells(2, 1) = "0";
+    EsvaziarColunas(plataforma.sg1, 3);
+    if (plat.nPontos == 0) {
+      plataforma.sg1.Cells(0, 1) = kMarcador;
+      plataforma.sg1.Cells(1, 1) = "0";
+      plataforma.sg1.Cells(2, 1) = "0";
     }
   }
   if (pc1 != tPagina::ptal) return;
-  EsvaziarColunas(sg2, 2);
+  EsvaziarColunas(taludes.sg2, 2);
 
   // A new slope begins at the platform edge on its side.
   bool semear = false;
   bool esquerda = true;
-  switch (opcaoTalude) {
+  switch (taludes.opcaoTalude) {
     case tOpcaoTalude::ae: semear = SemPontos(secao, {segAterroEsq}); break;
     case tOpcaoTalude::ce: semear = SemPontos(secao, {segCorteEsq1, segCorteEsq2, segCorteEsq3}); break;
     case tOpcaoTalude::AD:
@@ -53,10 +53,10 @@ void TEstadoEditor::PrepararTabelas() {
     case tOpcaoTalude::nenhuma: break;
   }
   if (!semear) return;
-  const int borda = esquerda ? 0 : std::max(0, plataforma.nPontos - 1);
-  sg2.Cells(0, 1) = kMarcador;
-  sg2.Cells(1, 1) = TextoTabela(plataforma.x[borda]);
-  sg2.Cells(2, 1) = TextoTabela(plataforma.y[borda]);
+  const int borda = esquerda ? 0 : std::max(0, plat.nPontos - 1);
+  taludes.sg2.Cells(0, 1) = kMarcador;
+  taludes.sg2.Cells(1, 1) = TextoTabela(plat.x[borda]);
+  taludes.sg2.Cells(2, 1) = TextoTabela(plat.y[borda]);
 }
 
 void TEstadoEditor::CarregarElemento(int t) {
@@ -70,15 +70,15 @@ void TEstadoEditor::CarregarNaTabela(int t) {
 
   const TSegs& seg = secao.segs[t];
   if (t == segPlataforma) {
-    edit6 = seg.larguraTotal;
-    edit7 = seg.espessuraTotal;
+    pavimento.edit6 = seg.larguraTotal;
+    pavimento.edit7 = seg.espessuraTotal;
   } else {
-    Edit3 = seg.prefixo;
-    Edit4 = seg.prefixoOffset;
+    taludes.Edit3 = seg.prefixo;
+    taludes.Edit4 = seg.prefixoOffset;
   }
   if (seg.nPontos <= 0) return;
 
-  TGradeTexto& tabela = t == segPlataforma ? sg1 : sg2;
+  TGradeTexto& tabela = t == segPlataforma ? plataforma.sg1 : taludes.sg2;
   tabela.SetRowCount(seg.nPontos + 1);
   for (int i = 0; i < seg.nPontos; ++i) {
     tabela.Cells(1, i + 1) = TextoTabela(seg.x[i]);

@@ -21,17 +21,19 @@ void RecomecarTabela(TGradeTexto& tabela, int ultimaColuna) {
 void TEstadoEditor::Novo() {
   // The identifier of the first row goes too, so that nothing of the
   // previous platform is left in the table.
-  RecomecarTabela(sg1, 4);
-  RecomecarTabela(sg2, 2);
-  RecomecarTabela(sg3, 2);
-  Memo1.clear();
-  for (std::string* campo : {&Edit3, &Edit4, &Edit1, &Edit2, &edit6, &edit7}) campo->clear();
+  RecomecarTabela(plataforma.sg1, 4);
+  RecomecarTabela(taludes.sg2, 2);
+  RecomecarTabela(pavimento.sg3, 2);
+  plataforma.Memo1.clear();
+  for (std::string* campo :
+       {&taludes.Edit3, &taludes.Edit4, &pavimento.Edit1, &pavimento.Edit2, &pavimento.edit6, &pavimento.edit7})
+    campo->clear();
   for (tSarjetaParams* s : {&secao.sarjetaEsq, &secao.sarjetaDir})
     for (std::string* campo : {&s->larguraTopo, &s->larguraBase, &s->profundidade, &s->prefixo}) campo->clear();
   // The first layer page is shown, as the emptied editors: the layer shown
   // before is neither stored nor loaded.
-  ncam = 1;
-  pc = 0;
+  pavimento.ncam = 1;
+  pavimento.pc = 0;
   LimparDocumento(secao);
   secao.nomeArquivo.clear();
   Caption = Titulo(tVersaoTitulo::formato);
@@ -82,8 +84,8 @@ void TEstadoEditor::AbrirClick() {
 
 bool TEstadoEditor::IdentificadoresDefinidos() const {
   bool esquerda = false, direita = false, eixo = false;
-  for (int r = 1; r < sg1.RowCount(); ++r) {
-    const std::string& id = sg1.Cells(4, r);
+  for (int r = 1; r < plataforma.sg1.RowCount(); ++r) {
+    const std::string& id = plataforma.sg1.Cells(4, r);
     esquerda = esquerda || id == kBordoAcostamentoEsquerda || id == kBordoPistaEsquerda;
     direita = direita || id == kBordoAcostamentoDireita || id == kBordoPistaDireita;
     eixo = eixo || id == kEixoPrincipal;

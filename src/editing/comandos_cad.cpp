@@ -28,7 +28,7 @@ void TEstadoEditor::SelecionarNoCad(TGradeTexto& tabela, bool tabelaFechada) {
     tabela.Cells(1, linha) = r.linhas[k].x;
     tabela.Cells(2, linha) = r.linhas[k].y;
   }
-  Edit5 = r.area;
+  pavimento.Edit5 = r.area;
   if (pc1 != tPagina::tbsPavimento) tabela.OrdenarPorX();
   CapturarMontarEAtualizar();
 }
@@ -41,9 +41,9 @@ void TEstadoEditor::DesenharNoCad() {
   }
 }
 
-void TEstadoEditor::BitBtn1Click() { SelecionarNoCad(sg1, false); }
-void TEstadoEditor::BitBtn2Click() { SelecionarNoCad(sg2, false); }
-void TEstadoEditor::BitBtn3Click() { SelecionarNoCad(sg3, true); }
+void TEstadoEditor::BitBtn1Click() { SelecionarNoCad(plataforma.sg1, false); }
+void TEstadoEditor::BitBtn2Click() { SelecionarNoCad(taludes.sg2, false); }
+void TEstadoEditor::BitBtn3Click() { SelecionarNoCad(pavimento.sg3, true); }
 void TEstadoEditor::dxButton2Click() { DesenharNoCad(); }
 
 }  // namespace zidod

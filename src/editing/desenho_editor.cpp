@@ -11,7 +11,7 @@ int TEstadoEditor::ElementoEditado() const {
   switch (pc1) {
     case tPagina::pterra: return segPlataforma;
     case tPagina::ptal: return SlotTaludeEscolhido();
-    case tPagina::tbsPavimento: return SlotCamada(pc + 1);
+    case tPagina::tbsPavimento: return SlotCamada(pavimento.pc + 1);
     case tPagina::psarg: break;
   }
   return -1;
@@ -27,8 +27,8 @@ tContextoDesenho TEstadoEditor::ContextoDesenho() const {
     case tPagina::tbsPavimento: c.pagina = tPaginaMostrada::pavimento; break;
   }
   c.elementoEditado = ElementoEditado();
-  c.zoom = ah;
-  c.mostrarPontos = mp;
+  c.zoom = desenho.ah;
+  c.mostrarPontos = desenho.mp;
   c.larguraArea = ImageLargura;
   c.alturaArea = ImageAltura;
   return c;
@@ -41,7 +41,7 @@ void TEstadoEditor::DesenharSecao() {
 }
 
 TGradeTexto* TEstadoEditor::TabelaComCruz() {
-  return pc1 == tPagina::pterra ? &sg1 : pc1 == tPagina::ptal ? &sg2 : nullptr;
+  return pc1 == tPagina::pterra ? &plataforma.sg1 : pc1 == tPagina::ptal ? &taludes.sg2 : nullptr;
 }
 
 void TEstadoEditor::AtualizarDesenho() {
@@ -58,11 +58,11 @@ void TEstadoEditor::AtualizarDesenho() {
   DesenharSecao();
   if (marcada != 0) {
     // The cross keeps about the same size on screen whatever the zoom.
-    const long double d = StrParaInt(ah) / 60.0L;
+    const long double d = StrParaInt(desenho.ah) / 60.0L;
     const long double x = StrParaFloat(tabela->Cells(1, marcada));
     const long double y = StrParaFloat(tabela->Cells(2, marcada));
-    zidod::DesenharSegmento(*Image, vista, mp, clVerde, 2, x - d, y - d, x + d, y + d);
-    zidod::DesenharSegmento(*Image, vista, mp, clVerde, 2, x - d, y + d, x + d, y - d);
+    zidod::DesenharSegmento(*Image, vista, desenho.mp, clVerde, 2, x - d, y - d, x + d, y + d);
+    zidod::DesenharSegmento(*Image, vista, desenho.mp, clVerde, 2, x - d, y + d, x + d, y - d);
   }
   GuardarFundo();
 }
@@ -106,7 +106,7 @@ void TEstadoEditor::MostrarDestaque(const TSegs* seg, int j) {
   }
   if (!seg) return;
   constexpr int kLargura = 2;
-  zidod::DesenharSegmento(*Image, vista, mp, clRoxo, kLargura, seg->x[j], seg->y[j], seg->x[j + 1],
+  zidod::DesenharSegmento(*Image, vista, desenho.mp, clRoxo, kLargura, seg->x[j], seg->y[j], seg->x[j + 1],
                           seg->y[j + 1]);
   if (fundo_)
     destaque_ = RetangulosDaLinha(ParaTela(vista, seg->x[j], seg->y[j]),
@@ -115,22 +115,22 @@ void TEstadoEditor::MostrarDestaque(const TSegs* seg, int j) {
 }
 
 void TEstadoEditor::ahChange() {
-  if (!EmBranco(ah)) AtualizarDesenho();
+  if (!EmBranco(desenho.ah)) AtualizarDesenho();
 }
 
 void TEstadoEditor::mpClick() { AtualizarDesenho(); }
 
 void TEstadoEditor::dxSpeedButton1Click() {
-  const int a = StrParaInt(ah);
+  const int a = StrParaInt(desenho.ah);
   if (a <= 1) return;
-  ah = std::to_string(a - 2);
+  desenho.ah = std::to_string(a - 2);
   ahChange();
 }
 
 void TEstadoEditor::dxSpeedButton2Click() {
-  const int a = StrParaInt(ah);
+  const int a = StrParaInt(desenho.ah);
   if (a > std::numeric_limits<int>::max() - 2) return;
-  ah = std::to_string(a + 2);
+  desenho.ah = std::to_string(a + 2);
   ahChange();
 }
 

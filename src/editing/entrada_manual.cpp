@@ -66,16 +66,16 @@ void TEstadoEditor::Acoplar(tEntradaManual& c, tCampoManual tEntradaManual::*sai
   focoPedido = botaoInserir;
 }
 
-void TEstadoEditor::dt0Exit() { Acoplar(GroupBox5, &tEntradaManual::distancia, true, "Button3"); }
-void TEstadoEditor::p00Exit() { Acoplar(GroupBox5, &tEntradaManual::rampaHorizontal, true, "Button3"); }
-void TEstadoEditor::p01Exit() { Acoplar(GroupBox5, &tEntradaManual::rampaVertical, true, "Button3"); }
-void TEstadoEditor::dn0Exit() { Acoplar(GroupBox5, &tEntradaManual::desnivel, true, "Button3"); }
-void TEstadoEditor::pr0Exit() { Acoplar(GroupBox5, &tEntradaManual::porcento, true, "Button3"); }
-void TEstadoEditor::dtExit() { Acoplar(frmEntManual, &tEntradaManual::distancia, false, "Button5"); }
-void TEstadoEditor::p0Exit() { Acoplar(frmEntManual, &tEntradaManual::rampaHorizontal, false, "Button5"); }
-void TEstadoEditor::p1Exit() { Acoplar(frmEntManual, &tEntradaManual::rampaVertical, false, "Button5"); }
-void TEstadoEditor::dnExit() { Acoplar(frmEntManual, &tEntradaManual::desnivel, false, "Button5"); }
-void TEstadoEditor::prExit() { Acoplar(frmEntManual, &tEntradaManual::porcento, false, "Button5"); }
+void TEstadoEditor::dt0Exit() { Acoplar(taludes.GroupBox5, &tEntradaManual::distancia, true, "Button3"); }
+void TEstadoEditor::p00Exit() { Acoplar(taludes.GroupBox5, &tEntradaManual::rampaHorizontal, true, "Button3"); }
+void TEstadoEditor::p01Exit() { Acoplar(taludes.GroupBox5, &tEntradaManual::rampaVertical, true, "Button3"); }
+void TEstadoEditor::dn0Exit() { Acoplar(taludes.GroupBox5, &tEntradaManual::desnivel, true, "Button3"); }
+void TEstadoEditor::pr0Exit() { Acoplar(taludes.GroupBox5, &tEntradaManual::porcento, true, "Button3"); }
+void TEstadoEditor::dtExit() { Acoplar(plataforma.frmEntManual, &tEntradaManual::distancia, false, "Button5"); }
+void TEstadoEditor::p0Exit() { Acoplar(plataforma.frmEntManual, &tEntradaManual::rampaHorizontal, false, "Button5"); }
+void TEstadoEditor::p1Exit() { Acoplar(plataforma.frmEntManual, &tEntradaManual::rampaVertical, false, "Button5"); }
+void TEstadoEditor::dnExit() { Acoplar(plataforma.frmEntManual, &tEntradaManual::desnivel, false, "Button5"); }
+void TEstadoEditor::prExit() { Acoplar(plataforma.frmEntManual, &tEntradaManual::porcento, false, "Button5"); }
 
 void TEstadoEditor::CopiarTabelaNoElemento(const TGradeTexto& tabela, int slot) {
   TSegs& seg = secao.segs[slot];
@@ -88,33 +88,35 @@ void TEstadoEditor::CopiarTabelaNoElemento(const TGradeTexto& tabela, int slot) 
 }
 
 void TEstadoEditor::Button3Click() {
-  tEntradaManual& c = GroupBox5;
+  tEntradaManual& c = taludes.GroupBox5;
   if (!EmBranco(c.distancia.texto) && !EmBranco(c.desnivel.texto)) {
-    if (!PodeSomar(sg2))
+    if (!PodeSomar(taludes.sg2))
       throw ErroEdicao("Um elemento tem no máximo " + std::to_string(kMaxPontos) + " pontos.");
-    const int s = sg2.LinhaMarcada();
+    const int s = taludes.sg2.LinhaMarcada();
     if (s == 0) throw ErroEdicao("Selecione na tabela o ponto de onde medir.");
     long double dx = StrParaFloat(c.distancia.texto);
     long double dy = StrParaFloat(c.desnivel.texto);
-    const long double x = StrParaFloat(sg2.Cells(1, s));
-    const long double y = StrParaFloat(sg2.Cells(2, s));
-    const bool esquerdo = opcaoTalude == tOpcaoTalude::ae || opcaoTalude == tOpcaoTalude::ce;
-    const bool direito = opcaoTalude == tOpcaoTalude::AD || opcaoTalude == tOpcaoTalude::CD;
+    const long double x = StrParaFloat(taludes.sg2.Cells(1, s));
+    const long double y = StrParaFloat(taludes.sg2.Cells(2, s));
+    const bool esquerdo = taludes.opcaoTalude == tOpcaoTalude::ae || taludes.opcaoTalude == tOpcaoTalude::ce;
+    const bool direito = taludes.opcaoTalude == tOpcaoTalude::AD || taludes.opcaoTalude == tOpcaoTalude::CD;
     if (esquerdo) dx = -std::fabs(dx);
     if (direito) dx = std::fabs(dx);
-    const int n = sg2.RowCount();
+    const int n = taludes.sg2.RowCount();
     // The first segment of a slope falls on a fill and rises on a cut.
-    if (n == 2 && (opcaoTalude == tOpcaoTalude::ae || opcaoTalude == tOpcaoTalude::AD)) dy = -std::fabs(dy);
-    if (n == 2 && (opcaoTalude == tOpcaoTalude::ce || opcaoTalude == tOpcaoTalude::CD)) dy = std::fabs(dy);
-    sg2.SetRowCount(n + 1);
+    if (n == 2 && (taludes.opcaoTalude == tOpcaoTalude::ae || taludes.opcaoTalude == tOpcaoTalude::AD))
+      dy = -std::fabs(dy);
+    if (n == 2 && (taludes.opcaoTalude == tOpcaoTalude::ce || taludes.opcaoTalude == tOpcaoTalude::CD))
+      dy = std::fabs(dy);
+    taludes.sg2.SetRowCount(n + 1);
     Escrever(c.rampaHorizontal, "1");
-    sg2.Cells(1, n) = FloatParaTextoFixo(x + dx, 3, 10);
-    sg2.Cells(2, n) = FloatParaTextoFixo(y + dy, 3, 10);
+    taludes.sg2.Cells(1, n) = FloatParaTextoFixo(x + dx, 3, 10);
+    taludes.sg2.Cells(2, n) = FloatParaTextoFixo(y + dy, 3, 10);
   }
-  sg2.OrdenarPorX();
+  taludes.sg2.OrdenarPorX();
   for (tCampoManual* campo : {&c.distancia, &c.desnivel, &c.porcento, &c.rampaVertical}) Escrever(*campo, "");
-  const int slot = opcaoTalude == tOpcaoTalude::nenhuma ? segAterroDir : SlotTaludeEscolhido();
-  CopiarTabelaNoElemento(sg2, slot);
+  const int slot = taludes.opcaoTalude == tOpcaoTalude::nenhuma ? segAterroDir : SlotTaludeEscolhido();
+  CopiarTabelaNoElemento(taludes.sg2, slot);
   if (EhCorte(slot)) {
     TSegs& seg = secao.segs[slot];
     for (int i = 0; i < seg.nPontos; ++i)
@@ -126,13 +128,13 @@ void TEstadoEditor::Button3Click() {
   AtualizarDesenho();
 }
 
-void TEstadoEditor::BitBtn4Click() { frmEntManualVisivel = true; }
+void TEstadoEditor::BitBtn4Click() { plataforma.frmEntManualVisivel = true; }
 
-void TEstadoEditor::EntManualButton1Click() { frmEntManualVisivel = false; }
+void TEstadoEditor::EntManualButton1Click() { plataforma.frmEntManualVisivel = false; }
 
 void TEstadoEditor::EntManualButton5Click() {
-  tEntradaManual& c = frmEntManual;
-  TGradeTexto& t = sg1;
+  tEntradaManual& c = plataforma.frmEntManual;
+  TGradeTexto& t = plataforma.sg1;
   constexpr int kColunaTrabalho = 5;
   if (!EmBranco(c.distancia.texto) && !EmBranco(c.desnivel.texto)) {
     if (!PodeSomar(t))
@@ -158,10 +160,10 @@ void TEstadoEditor::EntManualButton5Click() {
   // Each point keeps its label and code through the sort: the codes of the
   // rows without an identifier move with their rows, then the whole table is
   // stored, whatever page is shown.
-  TSegs& plataforma = secao.segs[segPlataforma];
-  const auto codigos = plataforma.codigo;
+  TSegs& plat = secao.segs[segPlataforma];
+  const auto codigos = plat.codigo;
   for (std::size_t r = 1; r < origem.size() && r <= codigos.size(); ++r)
-    if (origem[r] <= static_cast<int>(codigos.size())) plataforma.codigo[r - 1] = codigos[origem[r] - 1];
+    if (origem[r] <= static_cast<int>(codigos.size())) plat.codigo[r - 1] = codigos[origem[r] - 1];
   CapturarTabela(t, segPlataforma, 0);
   focoPedido = "dt";
   MontarSecao(secao, true);

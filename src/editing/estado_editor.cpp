@@ -4,8 +4,6 @@
 
 namespace zidod {
 
-namespace {
-
 TGradeTexto TabelaInicial(std::vector<std::string> titulos) {
   TGradeTexto tabela(std::move(titulos));
   tabela.Cells(0, 1) = kMarcador;
@@ -14,8 +12,6 @@ TGradeTexto TabelaInicial(std::vector<std::string> titulos) {
   return tabela;
 }
 
-}  // namespace
-
 std::string Titulo(tVersaoTitulo versao, const std::string& arquivo) {
   std::string t = std::string(kTituloPrograma) +
                   (versao == tVersaoTitulo::programa ? std::string(" V.") + VersaoPrograma : " 3.0");
@@ -23,15 +19,10 @@ std::string Titulo(tVersaoTitulo versao, const std::string& arquivo) {
   return t;
 }
 
-TEstadoEditor::TEstadoEditor()
-    : Caption(Titulo(tVersaoTitulo::programa)),
-      // Column 5 of the platform table is the hidden working column of manual entry.
-      sg1(TabelaInicial({"", "X", "Y", "PL", "IDENTIFICADOR", ""})),
-      sg2(TabelaInicial({"", "X", "Y"})),
-      sg3(TabelaInicial({"", "X", "Y"})) {}
+TEstadoEditor::TEstadoEditor() : Caption(Titulo(tVersaoTitulo::programa)) {}
 
 int TEstadoEditor::SlotTaludeEscolhido() const {
-  switch (opcaoTalude) {
+  switch (taludes.opcaoTalude) {
     case tOpcaoTalude::ae: return segAterroEsq;
     case tOpcaoTalude::AD: return segAterroDir;
     case tOpcaoTalude::ce: return SlotCorte(tLado::esquerdo, CategoriaAtiva());
@@ -42,7 +33,7 @@ int TEstadoEditor::SlotTaludeEscolhido() const {
 }
 
 // "Pontos de Rotação" is offered only with two roadways.
-void TEstadoEditor::AplicarRoteiroPistas() { radioptsrotacaoVisivel = radioqtdepistas == 1; }
+void TEstadoEditor::AplicarRoteiroPistas() { plataforma.radioptsrotacaoVisivel = plataforma.radioqtdepistas == 1; }
 
 void TEstadoEditor::radioqtdepistasClick() {
   AplicarRoteiroPistas();

@@ -60,9 +60,17 @@ struct tEntradaManual {
   bool operator==(const tEntradaManual&) const = default;
 };
 
+// A point table as a new section shows it: the marker and the origin in its first row.
+TGradeTexto TabelaInicial(std::vector<std::string> titulos);
+
 class TEstadoEditor {
  public:
   TEstadoEditor();
+
+  // What every page shares: the document, the windows' answers, the main
+  // window's caption and page, the canvases and the view transform, the
+  // materials list and the CAD link. The values of a page's controls live in
+  // that page's record, declared with the page's handlers below.
 
   // --- The document
   TSecaoTipo secao;
@@ -73,83 +81,22 @@ class TEstadoEditor {
   // --- Main window
   std::string Caption;
   tPagina pc1 = tPagina::pterra;
-
-  // PLATAFORMA page: "Configuração das Pistas" (item indices) and the description.
-  int radioqtdepistas = 0;  // "uma", "duas"
-  int radioptsrotacao = 0;  // "um", "dois"
-  int radioeixo = 1;        // "esquerdo", "centro", "direito", "interno", "externo"
-  int radiocaimento = 0;    // "Duplo", "Simples"
-  bool radioptsrotacaoVisivel = false;
-  std::vector<std::string> Memo1;
-
-  // The identifier list over the identifier cell of `sg1`.
-  std::string comboponto;
-  bool combopontoVisivel = false;
-
-  // TALUDES page.
-  tOpcaoTalude opcaoTalude = tOpcaoTalude::nenhuma;
-  int pgcategorias = 0;  // active category page: 0 "1ª Categoria" .. 2 "3ª Categoria"
-  std::array<bool, 3> categoriaHabilitada = {true, false, false};
-  bool Panel14Habilitado = true;  // the slope table, manual entry and CAD pick
-  bool aterrosVisiveis = true;    // `ae`, `AD` and their click areas
-  std::string Edit3;     // "Prefixo de Locação do Talude"
-  std::string Edit4;     // "Prefixo de Locação do OFFSET"
-
-  // Manual entry: the group "Entrada Manual" of the TALUDES page and the
-  // floating window "Entrada de Dados Manual" of the platform.
-  tEntradaManual GroupBox5;     // dt0, p00 / p01, dn0, pr0
-  tEntradaManual frmEntManual;  // dt, p0 / p1, dn, pr
-  bool frmEntManualVisivel = false;
   // The control that the last handler sends the focus to, by name; the
   // window moves the focus there and clears it.
   std::string focoPedido;
 
-  // The materials list (the master copy) and the items of `gc1`, and the
-  // file that keeps the list between runs.
+  // The drawing, its raster size (followed at the next redraw) and its view
+  // transform; the slope chooser's raster.
+  std::shared_ptr<TCanvas> Image = std::make_shared<TCanvasNulo>(467, 468);
+  int ImageLargura = 467;
+  int ImageAltura = 468;
+  tVista vista;
+  std::shared_ptr<TCanvas> itl = std::make_shared<TCanvasNulo>(311, 129);
+
+  // The materials list (the master copy) and the file that keeps it between runs.
   std::string caminhoMateriais;
   std::vector<std::string> lgv;
   int lgvSelecionado = -1;
-  std::vector<std::string> gc1Itens;
-
-  // SARJETAS page: the fields show the document's gutter parameters; only
-  // the first-width captions are the page's own.
-  std::string Label31 = "Largura do Topo";
-  std::string Label23 = "Largura do Topo";
-
-  // PAVIMENTO page.
-  int ncam = 1;
-  int pc = 0;  // active layer page: 0 "1º Camada" .. 11 "12º Camada"
-  std::string Edit1;  // "Descrição"
-  std::string Edit2;  // "Prefixo de Locação"
-  std::string Edit5;  // "Área"
-  std::string gc1;    // "Material"
-  std::string edit6 = "0.000";  // "Largura Total"
-  std::string edit7 = "0.000";  // "Espessura Total"
-
-  // The drawing, its view transform and the strip below it.
-  std::shared_ptr<TCanvas> Image = std::make_shared<TCanvasNulo>(467, 468);
-  int ImageLargura = 467;  // size of the drawing area; the raster follows at the next redraw
-  int ImageAltura = 468;
-  tVista vista;
-  bool sp1 = false;  // "Informações" pressed
-  bool informacoesVisiveis = false;
-  std::string l0 = "Elemento:";
-  std::string l1 = "Distância";
-  std::string l2 = "Desnível";
-  std::string l3 = "% Rampa";
-  std::string l4 = "Rampa 1/";
-  std::shared_ptr<TCanvas> itl = std::make_shared<TCanvasNulo>(311, 129);  // slope chooser
-  tCor Panel2Cor = clFaceBotao;  // the colour of the slope chooser's panel, its background
-
-  // Status bar.
-  std::array<std::string, 4> st1 = {"", "", "Zoom Horizontal", ""};
-  std::string ah = "16";  // "Zoom Horizontal": metres across the drawing
-  bool mp = true;         // "Mostrar Pontos"
-
-  // The point tables.
-  TGradeTexto sg1;
-  TGradeTexto sg2;
-  TGradeTexto sg3;
 
   // --- Capture and loading
   void CapturarGeral();
@@ -188,32 +135,63 @@ class TEstadoEditor {
   void psargShow();
   void pterraExit();
 
-  // PLATAFORMA page.
-  void radioqtdepistasClick();
+  // --- PLATAFORMA page, and the floating window of manual entry it opens.
+  struct tPlataforma {
+    // "Configuração das Pistas" (item indices).
+    int radioqtdepistas = 0;  // "uma", "duas"
+    int radioptsrotacao = 0;  // "um", "dois"
+    int radioeixo = 1;        // "esquerdo", "centro", "direito", "interno", "externo"
+    int radiocaimento = 0;    // "Duplo", "Simples"
+    bool radioptsrotacaoVisivel = false;
+    std::vector<std::string> Memo1;  // the description
+    // Column 5 is the hidden working column of manual entry.
+    TGradeTexto sg1 = TabelaInicial({"", "X", "Y", "PL", "IDENTIFICADOR", ""});
+    // The identifier list over the identifier cell of `sg1`.
+    std::string comboponto;
+    bool combopontoVisivel = false;
+    tEntradaManual frmEntManual;  // "Entrada de Dados Manual": dt, p0 / p1, dn, pr
+    bool frmEntManualVisivel = false;
+    bool operator==(const tPlataforma&) const = default;
+  };
+  tPlataforma plataforma;
 
-  // The point tables; `linha` is the row under the pointer.
+  void radioqtdepistasClick();
   void sg1AfterEdit();
-  void sg2AfterEdit();
-  void sg3AfterEdit();
   void sg1Exit();
-  void sg2Exit();
-  void sg1MouseUp(int linha);
-  void sg2MouseUp(int linha);
-  void sg3MouseUp(int linha);
+  void sg1MouseUp(int linha);                  // `linha` is the row under the pointer
   void sg1GetEditText(int coluna, int linha);  // a cell edit starts
   void combopontoChange();
   void combopontoExit();
+  void BitBtn4Click();  // "Entrada Manual": shows the floating window
+  void dtExit();
+  void p0Exit();
+  void p1Exit();
+  void dnExit();
+  void prExit();
+  void EntManualButton5Click();  // "Inserir Ponto" of the floating window
+  void EntManualButton1Click();  // "Sair" of the floating window
+
+  // Handlers every point table shares.
   void ApagarPontoClick();
   void ApagarTudoClick();
-  // The text fields whose leaving stores the editors.
-  void Edit1Exit();
-  void Edit2Exit();
-  void Edit3Exit();
-  void Edit4Exit();
-  void Edit5Exit();
-  void gc1Exit();
 
-  // TALUDES page: the slope chooser and the category pages.
+  // --- TALUDES page: the slope chooser, the category pages, the slope table
+  // and its manual entry.
+  struct tTaludes {
+    tOpcaoTalude opcaoTalude = tOpcaoTalude::nenhuma;
+    int pgcategorias = 0;  // active category page: 0 "1ª Categoria" .. 2 "3ª Categoria"
+    std::array<bool, 3> categoriaHabilitada = {true, false, false};
+    bool Panel14Habilitado = true;  // the slope table, manual entry and CAD pick
+    bool aterrosVisiveis = true;    // `ae`, `AD` and their click areas
+    tCor Panel2Cor = clFaceBotao;   // the colour of the slope chooser's panel, its background
+    TGradeTexto sg2 = TabelaInicial({"", "X", "Y"});
+    tEntradaManual GroupBox5;  // "Entrada Manual": dt0, p00 / p01, dn0, pr0
+    std::string Edit3;         // "Prefixo de Locação do Talude"
+    std::string Edit4;         // "Prefixo de Locação do OFFSET"
+    bool operator==(const tTaludes&) const = default;
+  };
+  tTaludes taludes;
+
   void DesenharDiagramaTaludes();
   void ceClick();
   void aeClick();
@@ -224,8 +202,86 @@ class TEstadoEditor {
   void Image1Click();  // CD
   void Image2Click();  // AD
   void pgcategoriasChange(int nova);
+  void sg2AfterEdit();
+  void sg2Exit();
+  void sg2MouseUp(int linha);
+  // Leaving a field of manual entry couples the others to it.
+  void dt0Exit();
+  void p00Exit();
+  void p01Exit();
+  void dn0Exit();
+  void pr0Exit();
+  void Button3Click();  // "Inserir Ponto"
+  void Edit3Exit();
+  void Edit4Exit();
 
-  // The drawing area and the strip below it.
+  // --- SARJETAS page: the fields show the document's gutter parameters; only
+  // the first-width captions are the page's own.
+  struct tSarjetas {
+    std::string Label31 = "Largura do Topo";
+    std::string Label23 = "Largura do Topo";
+    bool operator==(const tSarjetas&) const = default;
+  };
+  tSarjetas sarjetas;
+
+  void lteExit();
+  void lbeExit();
+  void adeExit();
+  void ltdExit();
+  void lbdExit();
+  void addExit();
+  void udeClick();
+  void uddClick();
+  void acseClick();
+  void acsdClick();
+  void Button1Click();  // "Apagar Sarjeta Esquerda"
+  void Button2Click();  // "Apagar Sarjeta Direita"
+
+  // --- PAVIMENTO page.
+  struct tPavimento {
+    int ncam = 1;
+    int pc = 0;         // active layer page: 0 "1º Camada" .. 11 "12º Camada"
+    std::string Edit1;  // "Descrição"
+    std::string gc1;    // "Material"
+    std::vector<std::string> gc1Itens;
+    std::string Edit2;  // "Prefixo de Locação"
+    std::string Edit5;  // "Área"
+    TGradeTexto sg3 = TabelaInicial({"", "X", "Y"});
+    std::string edit6 = "0.000";  // "Largura Total"
+    std::string edit7 = "0.000";  // "Espessura Total"
+    bool operator==(const tPavimento&) const = default;
+  };
+  tPavimento pavimento;
+
+  void ncamChange();
+  void pcChanging();        // before the layer page changes: store the one shown
+  void pcChange(int nova);  // after: show the new one
+  void Button7Click();      // "Apagar Camada"
+  void sg3AfterEdit();
+  void sg3MouseUp(int linha);
+  void Edit1Exit();
+  void Edit2Exit();
+  void Edit5Exit();
+  void gc1Exit();
+  void edit6Exit();
+  void edit7Exit();
+
+  // --- The drawing area, the strip below it and the status bar.
+  struct tFaixaDesenho {
+    bool sp1 = false;  // "Informações" pressed
+    bool informacoesVisiveis = false;
+    std::string l0 = "Elemento:";
+    std::string l1 = "Distância";
+    std::string l2 = "Desnível";
+    std::string l3 = "% Rampa";
+    std::string l4 = "Rampa 1/";
+    std::string ah = "16";  // "Zoom Horizontal": metres across the drawing
+    bool mp = true;         // "Mostrar Pontos"
+    std::array<std::string, 4> st1 = {"", "", "Zoom Horizontal", ""};
+    bool operator==(const tFaixaDesenho&) const = default;
+  };
+  tFaixaDesenho desenho;
+
   void ImageMouseMove(int px, int py);
   void ImageMouseUp(int px, int py);
   void sp1Click();
@@ -233,22 +289,6 @@ class TEstadoEditor {
   void mpClick();
   void dxSpeedButton1Click();  // zoom in
   void dxSpeedButton2Click();  // zoom out
-
-  // Manual entry. Leaving a field couples the others to it.
-  void dt0Exit();
-  void p00Exit();
-  void p01Exit();
-  void dn0Exit();
-  void pr0Exit();
-  void Button3Click();  // "Inserir Ponto" of the TALUDES page
-  void BitBtn4Click();  // "Entrada Manual": shows the floating window
-  void dtExit();
-  void p0Exit();
-  void p1Exit();
-  void dnExit();
-  void prExit();
-  void EntManualButton5Click();  // "Inserir Ponto" of the floating window
-  void EntManualButton1Click();  // "Sair" of the floating window
 
   // Whether the file would change: the section and the values the file
   // keeps differ from what they were when it was last read, written or
@@ -270,28 +310,6 @@ class TEstadoEditor {
   void TForm5ApagarClick();
   void TForm2AdicionarClick(const std::string& texto);
 
-  // PAVIMENTO page.
-  void ncamChange();
-  void pcChanging();          // before the layer page changes: store the one shown
-  void pcChange(int nova);    // after: show the new one
-  void Button7Click();        // "Apagar Camada"
-  void edit6Exit();
-  void edit7Exit();
-
-  // SARJETAS page.
-  void lteExit();
-  void lbeExit();
-  void adeExit();
-  void ltdExit();
-  void lbdExit();
-  void addExit();
-  void udeClick();
-  void uddClick();
-  void acseClick();
-  void acsdClick();
-  void Button1Click();  // "Apagar Sarjeta Esquerda"
-  void Button2Click();  // "Apagar Sarjeta Direita"
-
   // --- CAD link
   tAcadParams acad;
   // How the editor reaches a running CAD program; by default it reaches none.
@@ -307,7 +325,7 @@ class TEstadoEditor {
   void dxButton2Click();  // "Desenhar seção tipo no CAD"
 
   // The category page shown, 1..3.
-  int CategoriaAtiva() const { return pgcategorias + 1; }
+  int CategoriaAtiva() const { return taludes.pgcategorias + 1; }
   // The slot of the slope chosen for the active category, or -1.
   int SlotTaludeEscolhido() const;
 

@@ -26,12 +26,12 @@ std::optional<long double> Tolerancia(const std::string& zoom) {
 
 void TEstadoEditor::MostrarLeituras(const tPontoMundo& p) {
   if (!TemEscala(vista)) {
-    st1[0] = "Dist: ";
-    st1[1] = "Cota: ";
+    desenho.st1[0] = "Dist: ";
+    desenho.st1[1] = "Cota: ";
     return;
   }
-  st1[0] = "Dist: " + FloatParaTextoFixo(p.x, 3, 15);
-  st1[1] = "Cota: " + FloatParaTextoFixo(p.y, 3, 15);
+  desenho.st1[0] = "Dist: " + FloatParaTextoFixo(p.x, 3, 15);
+  desenho.st1[1] = "Cota: " + FloatParaTextoFixo(p.y, 3, 15);
 }
 
 void TEstadoEditor::ImageMouseMove(int px, int py) {
@@ -47,25 +47,25 @@ void TEstadoEditor::ImageMouseUp(int px, int py) {
 }
 
 void TEstadoEditor::sp1Click() {
-  sp1 = !sp1;
+  desenho.sp1 = !desenho.sp1;
   AtualizarDesenho();
   MostrarInformacoes(0, 0);
 }
 
 void TEstadoEditor::MostrarInformacoes(long double x, long double y) {
-  informacoesVisiveis = sp1;
-  if (!sp1) return;
+  desenho.informacoesVisiveis = desenho.sp1;
+  if (!desenho.sp1) return;
 
   const auto semAcerto = [this] {
-    l0 = "Elemento: ";
-    l1 = "Distância: ";
-    l2 = "Desnível: ";
-    l3 = "% Rampa: ";
-    l4 = "Rampa 1/ ";
+    desenho.l0 = "Elemento: ";
+    desenho.l1 = "Distância: ";
+    desenho.l2 = "Desnível: ";
+    desenho.l3 = "% Rampa: ";
+    desenho.l4 = "Rampa 1/ ";
   };
   // Without a zoom to measure the band by, or a picture to measure in,
   // nothing can be under the pointer; the labels stay empty.
-  const std::optional<long double> t = Tolerancia(ah);
+  const std::optional<long double> t = Tolerancia(desenho.ah);
   if (!t || !TemEscala(vista)) {
     semAcerto();
     return;
@@ -77,20 +77,20 @@ void TEstadoEditor::MostrarInformacoes(long double x, long double y) {
       if (!DentroDaFaixa(seg.x[j], seg.y[j], seg.x[j + 1], seg.y[j + 1], x, y, *t)) continue;
       const long double dx = std::fabs(seg.x[j] - seg.x[j + 1]);
       const long double dy = seg.y[j + 1] - seg.y[j];
-      l0 = "Elemento: " + seg.descricao;
-      l1 = "Distância: " + Fixo(dx);
-      l2 = "Desnível: " + Fixo(dy);
+      desenho.l0 = "Elemento: " + seg.descricao;
+      desenho.l1 = "Distância: " + Fixo(dx);
+      desenho.l2 = "Desnível: " + Fixo(dy);
       if (dx == 0) {
         // A vertical side: no horizontal run for the ramp to be a ratio of.
-        l3 = "Rampa: vertical";
-        l4 = "Rampa 0 / 1";
+        desenho.l3 = "Rampa: vertical";
+        desenho.l4 = "Rampa 0 / 1";
       } else {
         const long double r = dy / dx;
-        l3 = "Rampa: " + Fixo(100 * r) + " %";
+        desenho.l3 = "Rampa: " + Fixo(100 * r) + " %";
         if (std::fabs(r) >= 1)
-          l4 = "Rampa 1 / " + FloatParaTexto(std::fabs(r), 10);
+          desenho.l4 = "Rampa 1 / " + FloatParaTexto(std::fabs(r), 10);
         else if (r != 0)
-          l4 = "Rampa " + FloatParaTexto(std::fabs(1 / r), 10) + " / 1";
+          desenho.l4 = "Rampa " + FloatParaTexto(std::fabs(1 / r), 10) + " / 1";
       }
       MostrarDestaque(&seg, j);
       return;
@@ -118,8 +118,8 @@ void TEstadoEditor::SelecionarPontoProximo(long double x, long double y) {
     }
   }
   if (!achado) return;
-  if (pc1 == tPagina::pterra) MarcarLinha(sg1, achado->x[indice], achado->y[indice]);
-  if (pc1 == tPagina::ptal) MarcarLinha(sg2, achado->x[indice], achado->y[indice]);
+  if (pc1 == tPagina::pterra) MarcarLinha(plataforma.sg1, achado->x[indice], achado->y[indice]);
+  if (pc1 == tPagina::ptal) MarcarLinha(taludes.sg2, achado->x[indice], achado->y[indice]);
 }
 
 void TEstadoEditor::MarcarLinha(TGradeTexto& tabela, long double x, long double y) {

@@ -10,7 +10,7 @@ namespace zidod {
 void TEstadoEditor::CarregarMateriais(const std::string& caminho) {
   lgv.clear();
   for (const std::string& m : LerTabelaMateriais(caminho)) InserirMaterial(lgv, m);
-  gc1Itens = lgv;
+  pavimento.gc1Itens = lgv;
 }
 
 void TEstadoEditor::SalvarMateriais(const std::string& caminho) { GravarTabelaMateriais(caminho, lgv); }
@@ -20,7 +20,7 @@ void TEstadoEditor::TForm5ApagarClick() {
     lgv.erase(lgv.begin() + lgvSelecionado);
     lgvSelecionado = -1;
   }
-  gc1Itens = lgv;
+  pavimento.gc1Itens = lgv;
 }
 
 void TEstadoEditor::TForm2AdicionarClick(const std::string& texto) {
@@ -29,7 +29,7 @@ void TEstadoEditor::TForm2AdicionarClick(const std::string& texto) {
     const auto lugar = static_cast<int>(InserirMaterial(lgv, MaiusculasAaZ(texto)));
     if (lgvSelecionado >= lugar) ++lgvSelecionado;
   }
-  gc1Itens = lgv;
+  pavimento.gc1Itens = lgv;
 }
 
 }  // namespace zidod

@@ -8,51 +8,51 @@ namespace zidod {
 
 void TEstadoEditor::CarregarCamada() {
   if (pc1 != tPagina::tbsPavimento) return;
-  sg3.LimparLinhas(1);
-  if (pc < 0 || pc >= kNumCamadas) return;
-  const TSegs& camada = secao.segs[SlotCamada(pc + 1)];
+  pavimento.sg3.LimparLinhas(1);
+  if (pavimento.pc < 0 || pavimento.pc >= kNumCamadas) return;
+  const TSegs& camada = secao.segs[SlotCamada(pavimento.pc + 1)];
   const auto texto = [](long double v) {
     return FormatarCampo(FloatParaTexto(v), 10, tAlinhamento::nenhum, 3);
   };
-  sg3.SetRowCount(std::max(1, camada.nPontos) + 1);
+  pavimento.sg3.SetRowCount(std::max(1, camada.nPontos) + 1);
   for (int i = 0; i < camada.nPontos; ++i) {
-    sg3.Cells(1, i + 1) = texto(camada.x[i]);
-    sg3.Cells(2, i + 1) = texto(camada.y[i]);
+    pavimento.sg3.Cells(1, i + 1) = texto(camada.x[i]);
+    pavimento.sg3.Cells(2, i + 1) = texto(camada.y[i]);
   }
-  Edit1 = camada.descricao;
-  gc1 = camada.material;
-  Edit2 = camada.prefixo;
-  Edit5 = camada.area;
+  pavimento.Edit1 = camada.descricao;
+  pavimento.gc1 = camada.material;
+  pavimento.Edit2 = camada.prefixo;
+  pavimento.Edit5 = camada.area;
   AtualizarDesenho();
 }
 
 // A page that is no longer offered cannot stay the one shown: the last page
 // offered takes its place, its layer stored first.
 void TEstadoEditor::ncamChange() {
-  if (pc < ncam) return;
+  if (pavimento.pc < pavimento.ncam) return;
   pcChanging();
-  pcChange(ncam - 1);
+  pcChange(pavimento.ncam - 1);
 }
 
 void TEstadoEditor::pcChanging() { CapturarEditores(); }
 
 void TEstadoEditor::pcChange(int nova) {
-  pc = nova;
+  pavimento.pc = nova;
   CarregarCamada();
 }
 
 void TEstadoEditor::Button7Click() {
-  Edit1.clear();
-  Edit2.clear();
-  gc1.clear();
-  Edit5.clear();
-  sg3.LimparLinhas(1);
+  pavimento.Edit1.clear();
+  pavimento.Edit2.clear();
+  pavimento.gc1.clear();
+  pavimento.Edit5.clear();
+  pavimento.sg3.LimparLinhas(1);
   CapturarEditores();
   MontarSecao(secao, true);
   AtualizarDesenho();
 }
 
-void TEstadoEditor::edit6Exit() { edit6 = FormatarCampo(edit6, 10, tAlinhamento::nenhum, 3); }
-void TEstadoEditor::edit7Exit() { edit7 = FormatarCampo(edit7, 10, tAlinhamento::nenhum, 3); }
+void TEstadoEditor::edit6Exit() { pavimento.edit6 = FormatarCampo(pavimento.edit6, 10, tAlinhamento::nenhum, 3); }
+void TEstadoEditor::edit7Exit() { pavimento.edit7 = FormatarCampo(pavimento.edit7, 10, tAlinhamento::nenhum, 3); }
 
 }  // namespace zidod

@@ -35,7 +35,7 @@ void TEstadoEditor::uddClick() { RecalcularSarjeta(tLado::direito); }
 void TEstadoEditor::MarcarAcompanharRampa(tLado lado) {
   const bool esquerdo = lado == tLado::esquerdo;
   const bool acompanhar = (esquerdo ? secao.sarjetaEsq : secao.sarjetaDir).acompanharRampa;
-  (esquerdo ? Label31 : Label23) = acompanhar ? "Largura à direita" : "Largura Total";
+  (esquerdo ? sarjetas.Label31 : sarjetas.Label23) = acompanhar ? "Largura à direita" : "Largura Total";
 }
 
 void TEstadoEditor::acseClick() {

@@ -5,11 +5,11 @@
 namespace zidod {
 
 void TEstadoEditor::DesenharDiagramaTaludes() {
-  zidod::DesenharDiagramaTaludes(*itl, pgcategorias == 0, Panel2Cor);
+  zidod::DesenharDiagramaTaludes(*itl, taludes.pgcategorias == 0, taludes.Panel2Cor);
 }
 
 void TEstadoEditor::EscolherTalude(tOpcaoTalude opcao) {
-  opcaoTalude = opcao;
+  taludes.opcaoTalude = opcao;
   DesenharDiagramaTaludes();
   DestacarTalude(*itl, opcao);
   CarregarElemento(SlotTaludeEscolhido());
@@ -25,14 +25,14 @@ void TEstadoEditor::Image1Click() { CDClick(); }
 void TEstadoEditor::Image2Click() { ADClick(); }
 
 void TEstadoEditor::pgcategoriasChange(int nova) {
-  pgcategorias = nova;
+  taludes.pgcategorias = nova;
   const auto temPontos = [this](int slot) { return secao.segs[slot].nPontos > 0; };
-  categoriaHabilitada[2] = temPontos(segCorteEsq2) && temPontos(segCorteDir2);
-  categoriaHabilitada[1] = temPontos(segAterroEsq) && temPontos(segAterroDir) &&
-                           temPontos(segCorteEsq1) && temPontos(segCorteDir1);
-  Panel14Habilitado = categoriaHabilitada[pgcategorias];
+  taludes.categoriaHabilitada[2] = temPontos(segCorteEsq2) && temPontos(segCorteDir2);
+  taludes.categoriaHabilitada[1] =
+      temPontos(segAterroEsq) && temPontos(segAterroDir) && temPontos(segCorteEsq1) && temPontos(segCorteDir1);
+  taludes.Panel14Habilitado = taludes.categoriaHabilitada[taludes.pgcategorias];
   DesenharDiagramaTaludes();
-  aterrosVisiveis = pgcategorias == 0;
+  taludes.aterrosVisiveis = taludes.pgcategorias == 0;
   PrepararTabelas();
 
   const int slot = SlotTaludeEscolhido();
@@ -41,14 +41,14 @@ void TEstadoEditor::pgcategoriasChange(int nova) {
     const std::string rotulo = RotuloCategoria(CategoriaAtiva());
     // One row per point; a cut-slope point of another category leaves its row empty.
     for (int i = 0; i < seg.nPontos; ++i) {
-      if (sg2.RowCount() < i + 2) sg2.SetRowCount(i + 2);
+      if (taludes.sg2.RowCount() < i + 2) taludes.sg2.SetRowCount(i + 2);
       if (EhCorte(slot) && seg.rotulo[i] != rotulo) continue;
-      sg2.Cells(1, i + 1) = FloatParaTexto(seg.x[i]);
-      sg2.Cells(2, i + 1) = FloatParaTexto(seg.y[i]);
+      taludes.sg2.Cells(1, i + 1) = FloatParaTexto(seg.x[i]);
+      taludes.sg2.Cells(2, i + 1) = FloatParaTexto(seg.y[i]);
     }
     if (seg.nPontos > 0) {
-      sg2.SetRowCount(seg.nPontos + 1);
-      sg2.Cells(0, seg.nPontos) = kMarcador;
+      taludes.sg2.SetRowCount(seg.nPontos + 1);
+      taludes.sg2.Cells(0, seg.nPontos) = kMarcador;
     }
   }
   DesenharSecao();

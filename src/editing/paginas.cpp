@@ -50,7 +50,7 @@ void TEstadoEditor::pterraShow() {
 // The page shows the chosen slope; with none chosen, the left cut slope.
 void TEstadoEditor::ptalShow() {
   pc1 = tPagina::ptal;
-  EscolherTalude(opcaoTalude == tOpcaoTalude::nenhuma ? tOpcaoTalude::ce : opcaoTalude);
+  EscolherTalude(taludes.opcaoTalude == tOpcaoTalude::nenhuma ? tOpcaoTalude::ce : taludes.opcaoTalude);
 }
 
 void TEstadoEditor::psargShow() { DesenharSecao(); }

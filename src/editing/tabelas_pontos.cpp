@@ -7,9 +7,9 @@ namespace zidod {
 
 TGradeTexto* TEstadoEditor::TabelaDaPagina() {
   switch (pc1) {
-    case tPagina::pterra: return &sg1;
-    case tPagina::ptal: return &sg2;
-    case tPagina::tbsPavimento: return &sg3;
+    case tPagina::pterra: return &plataforma.sg1;
+    case tPagina::ptal: return &taludes.sg2;
+    case tPagina::tbsPavimento: return &pavimento.sg3;
     case tPagina::psarg: break;
   }
   return nullptr;
@@ -43,26 +43,27 @@ void TEstadoEditor::SelecionarLinha(TGradeTexto& tabela, int linha) {
   AtualizarDesenho();
 }
 
-void TEstadoEditor::sg1MouseUp(int linha) { SelecionarLinha(sg1, linha); }
-void TEstadoEditor::sg2MouseUp(int linha) { SelecionarLinha(sg2, linha); }
-void TEstadoEditor::sg3MouseUp(int linha) { SelecionarLinha(sg3, linha); }
+void TEstadoEditor::sg1MouseUp(int linha) { SelecionarLinha(plataforma.sg1, linha); }
+void TEstadoEditor::sg2MouseUp(int linha) { SelecionarLinha(taludes.sg2, linha); }
+void TEstadoEditor::sg3MouseUp(int linha) { SelecionarLinha(pavimento.sg3, linha); }
 
 void TEstadoEditor::sg1GetEditText(int coluna, int linha) {
-  sg1.Col = coluna;
-  sg1.Row = linha;
+  plataforma.sg1.Col = coluna;
+  plataforma.sg1.Row = linha;
   if (coluna != 4) return;
   // The list comes up showing the cell's identifier.
-  comboponto = sg1.Cells(4, linha);
-  combopontoVisivel = true;
+  plataforma.comboponto = plataforma.sg1.Cells(4, linha);
+  plataforma.combopontoVisivel = true;
 }
 
 void TEstadoEditor::combopontoChange() {
-  if (sg1.Row >= 1 && sg1.Row < sg1.RowCount()) sg1.Cells(sg1.Col, sg1.Row) = comboponto;
+  if (plataforma.sg1.Row >= 1 && plataforma.sg1.Row < plataforma.sg1.RowCount())
+    plataforma.sg1.Cells(plataforma.sg1.Col, plataforma.sg1.Row) = plataforma.comboponto;
   CapturarEditores();
 }
 
 void TEstadoEditor::combopontoExit() {
-  combopontoVisivel = false;
+  plataforma.combopontoVisivel = false;
   CapturarEditores();
 }
 
@@ -80,8 +81,8 @@ void TEstadoEditor::ApagarTudoClick() {
   if (pc1 == tPagina::ptal) slot = SlotTaludeEscolhido();
   if (pc1 == tPagina::tbsPavimento) {
     // All the points of the layer shown go, as on the other pages.
-    slot = SlotCamada(pc + 1);
-    sg3.LimparLinhas(1);
+    slot = SlotCamada(pavimento.pc + 1);
+    pavimento.sg3.LimparLinhas(1);
   }
   if (slot >= 0) secao.segs[slot].nPontos = 0;
   PrepararTabelas();

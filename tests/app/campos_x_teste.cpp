@@ -133,8 +133,8 @@ TEST(CamposX, TabSaiDaDescricaoECaixaDeDistanciaComTitulo) {
   s.editor.Teclas("Tab");
   s.editor.Digitar("x");
   const TEstadoEditor lido = s.Salvar();
-  ASSERT_FALSE(lido.Memo1.empty());
-  EXPECT_EQ(lido.Memo1.back(), "fim");
+  ASSERT_FALSE(lido.plataforma.Memo1.empty());
+  EXPECT_EQ(lido.plataforma.Memo1.back(), "fim");
 
   s.editor.Clicar(kPrincipal, s.gemeo.Aba("pc1", 3));
   s.editor.Clicar(kPrincipal, s.gemeo.Centro("edit6"));

@@ -129,7 +129,7 @@ TEST_F(JanelaTeste, CampoDeDistanciaRecusaLetrasEAvisaDaVirgula) {
 TEST_F(JanelaTeste, PonteiroSobreODesenhoMostraAsLeituras) {
   auto* imagem = Filho<QWidget>("Image");
   QTest::mouseMove(imagem, QPoint(40, 30));
-  const QString dist = QString::fromStdString(janela->Estado().st1[0]);
+  const QString dist = QString::fromStdString(janela->Estado().desenho.st1[0]);
   ASSERT_TRUE(dist.startsWith("Dist: ")) << dist.toStdString();
   bool mostrada = false;
   for (QLabel* l : Filho<QWidget>("st1")->findChildren<QLabel*>()) mostrada = mostrada || l->text() == dist;

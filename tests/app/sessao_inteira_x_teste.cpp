@@ -104,7 +104,7 @@ TEST(SessaoInteiraX, SecaoMontadaGravadaEReabertaIgual) {
     s.Manual("-3.5", "0");
     s.Manual("-3.5", "-0.07");
     s.Manual("-3.5", "-0.07");
-    g.Estado().sg1.SetRowCount(8);  // the twin's table as long as the real one
+    g.Estado().plataforma.sg1.SetRowCount(8);  // the twin's table as long as the real one
     g.Mostrar();
     s.Clicar(gemeo.Celula("sg1", 4, 1));  // the axis
     s.Manual("3.5", "-0.07");
@@ -144,7 +144,7 @@ TEST(SessaoInteiraX, SecaoMontadaGravadaEReabertaIgual) {
     s.Clicar(gemeo.Aba("pc1", 3));
     s.Clicar("tbsPavimento/ncam");
     editor.Teclas("Up Up");
-    g.Estado().ncam = 3;
+    g.Estado().pavimento.ncam = 3;
     g.Mostrar();
     for (int k = 1; k <= 3; ++k) {
       s.Clicar(Aba(g.findChild<QTabBar*>("pc"), k - 1));
@@ -181,7 +181,7 @@ TEST(SessaoInteiraX, SecaoMontadaGravadaEReabertaIgual) {
   EXPECT_EQ(p.rotulo[0], "P1");
   EXPECT_EQ(p.rotulo[6], "P7");
   EXPECT_EQ(p.qtdePistas, 2);
-  EXPECT_EQ(lido.Memo1, std::vector<std::string>{"Secao da sessao"});
+  EXPECT_EQ(lido.plataforma.Memo1, std::vector<std::string>{"Secao da sessao"});
   for (int slot : {segAterroEsq, segAterroDir, segCorteEsq1, segCorteDir1, segCorteEsq2, segCorteDir2})
     EXPECT_EQ(lido.secao.segs[slot].nPontos, 2) << "slot " << slot;
   EXPECT_EQ(lido.secao.segs[segCorteEsq3].nPontos, 0);
@@ -190,7 +190,7 @@ TEST(SessaoInteiraX, SecaoMontadaGravadaEReabertaIgual) {
   EXPECT_EQ(std::stold(sarjeta.larguraBase), 0.3L);
   EXPECT_EQ(std::stold(sarjeta.profundidade), 0.2L);
   EXPECT_EQ(sarjeta.prefixo, "SE");
-  EXPECT_EQ(lido.ncam, 3);
+  EXPECT_EQ(lido.pavimento.ncam, 3);
   for (int k = 1; k <= 3; ++k) {
     const TSegs& c = lido.secao.segs[SlotCamada(k)];
     EXPECT_EQ(c.descricao, "Camada " + std::to_string(k));

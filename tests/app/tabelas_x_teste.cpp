@@ -55,7 +55,7 @@ class TabelasX : public ::testing::Test {
   QPoint AbaDeCamada(int ncam, int indice) {
     gemeo.Centro("tbsPavimento");
     TForm1& g = gemeo.Janela();
-    g.Estado().ncam = ncam;
+    g.Estado().pavimento.ncam = ncam;
     g.Mostrar();
     auto* pc = g.findChild<QTabBar*>("pc");
     QApplication::processEvents();
@@ -199,7 +199,7 @@ TEST(TabelasNovoX, NovoComASegundaCamadaAtivaComecaVazio) {
     TSegs& segunda = e.secao.segs[SlotCamada(2)];
     segunda = e.secao.segs[SlotCamada(1)];
     segunda.descricao = "Segunda";
-    e.ncam = 2;
+    e.pavimento.ncam = 2;
     std::ofstream(duas, std::ios::binary) << e.GerarTpo();
   }
   TEditorX editor({"duas.tpo"}, {duas});

@@ -40,9 +40,9 @@ TEST_F(AlteracoesTeste, MudaQuandoOArquivoMudaria) {
   EXPECT_FALSE(e.Alterado());
   const std::vector<std::pair<const char*, std::function<void(TEstadoEditor&)>>> mudancas = {
       {"a point", [](TEstadoEditor& s) { s.secao.segs[segPlataforma].y[2] = 0.5L; }},
-      {"the description", [](TEstadoEditor& s) { s.Memo1.push_back("mais uma linha"); }},
-      {"the total width", [](TEstadoEditor& s) { s.edit6 = "14.5"; }},
-      {"the zoom", [](TEstadoEditor& s) { s.ah = "20"; }},
+      {"the description", [](TEstadoEditor& s) { s.plataforma.Memo1.push_back("mais uma linha"); }},
+      {"the total width", [](TEstadoEditor& s) { s.pavimento.edit6 = "14.5"; }},
+      {"the zoom", [](TEstadoEditor& s) { s.desenho.ah = "20"; }},
       {"a gutter width", [](TEstadoEditor& s) { s.secao.sarjetaEsq.larguraTopo = "0.9"; }},
   };
   for (const auto& [nome, mudar] : mudancas) {
@@ -53,7 +53,7 @@ TEST_F(AlteracoesTeste, MudaQuandoOArquivoMudaria) {
   // What the file does not keep is no change: the page shown, the marked row.
   TEstadoEditor copia = e;
   copia.pc1 = tPagina::psarg;
-  copia.sg1.Cells(0, 3) = ">>";
+  copia.plataforma.sg1.Cells(0, 3) = ">>";
   EXPECT_FALSE(copia.Alterado());
   // Nor is a value edited back to what it was.
   const long double antes = e.secao.segs[segPlataforma].y[2];
@@ -64,7 +64,7 @@ TEST_F(AlteracoesTeste, MudaQuandoOArquivoMudaria) {
 
 TEST_F(AlteracoesTeste, CadaRespostaAntesDeNovo) {
   const std::string original = LerArquivo(arquivo);
-  e.Memo1.push_back("linha nova");
+  e.plataforma.Memo1.push_back("linha nova");
 
   dialogos->respostas = {tRespostaAlteracoes::cancelar};
   const TEstadoEditor antes = e;
@@ -83,10 +83,10 @@ TEST_F(AlteracoesTeste, CadaRespostaAntesDeNovo) {
   e.NovoClick();
   EXPECT_EQ(dialogos->perguntas.size(), 2u);
 
-  e.Memo1.push_back("outra");
+  e.plataforma.Memo1.push_back("outra");
   dialogos->respostas = {tRespostaAlteracoes::descartar};
   e.NovoClick();
-  EXPECT_TRUE(e.Memo1.empty());
+  EXPECT_TRUE(e.plataforma.Memo1.empty());
   EXPECT_EQ(dialogos->perguntas.back(), "Salvar alterações em Sem Nome?");
 }
 
@@ -95,14 +95,14 @@ TEST_F(AlteracoesTeste, SalvarQueNaoGravaNaoDeixaPerder) {
   e.NovoClick();
   e.LerTpo(kExemplo);
   e.secao.nomeArquivo.clear();
-  e.Memo1.push_back("sem nome ainda");
+  e.plataforma.Memo1.push_back("sem nome ainda");
   dialogos->respostas = {tRespostaAlteracoes::salvar};
   dialogos->arquivos = {std::nullopt};
   EXPECT_FALSE(e.ConfirmarDescarte());
-  EXPECT_EQ(e.Memo1.back(), "sem nome ainda");
+  EXPECT_EQ(e.plataforma.Memo1.back(), "sem nome ainda");
 
   // Without the identifiers "Salvar" refuses, and nothing is replaced.
-  e.sg1.Cells(4, 3).clear();
+  e.plataforma.sg1.Cells(4, 3).clear();
   dialogos->respostas = {tRespostaAlteracoes::salvar};
   dialogos->arquivos = {(pasta / "nova.tpo").string()};
   dialogos->mensagens.clear();
@@ -112,10 +112,10 @@ TEST_F(AlteracoesTeste, SalvarQueNaoGravaNaoDeixaPerder) {
 }
 
 TEST_F(AlteracoesTeste, LidoOuGravadoNaoEstaAlterado) {
-  e.Memo1.push_back("gravada");
+  e.plataforma.Memo1.push_back("gravada");
   e.SalvarClick();
   EXPECT_FALSE(e.Alterado());
-  e.Memo1.push_back("depois");
+  e.plataforma.Memo1.push_back("depois");
   dialogos->respostas = {tRespostaAlteracoes::descartar};
   dialogos->arquivos = {kExemplo};
   e.AbrirClick();

@@ -93,13 +93,13 @@ TEST_F(ArquivoTpoTeste, ExemploLido) {
   EXPECT_EQ(e.secao.sarjetaEsq.larguraTopo, "0.500");
   EXPECT_FALSE(e.secao.sarjetaEsq.acompanharRampa);
   EXPECT_EQ(e.secao.sarjetaDir.larguraTopo, "***************");
-  EXPECT_EQ(e.Label31, "Largura Total");
-  EXPECT_EQ(e.Label23, "Largura à direita");
-  EXPECT_EQ(e.Memo1, std::vector<std::string>{"Secao de exemplo"});
-  EXPECT_EQ(e.ah, "16");
-  EXPECT_TRUE(e.mp);
-  EXPECT_EQ(e.sg1.RowCount(), 6);
-  EXPECT_EQ(e.sg1.Cells(4, 1), "Bordo Acostamento Esquerda");
+  EXPECT_EQ(e.sarjetas.Label31, "Largura Total");
+  EXPECT_EQ(e.sarjetas.Label23, "Largura à direita");
+  EXPECT_EQ(e.plataforma.Memo1, std::vector<std::string>{"Secao de exemplo"});
+  EXPECT_EQ(e.desenho.ah, "16");
+  EXPECT_TRUE(e.desenho.mp);
+  EXPECT_EQ(e.plataforma.sg1.RowCount(), 6);
+  EXPECT_EQ(e.plataforma.sg1.Cells(4, 1), "Bordo Acostamento Esquerda");
   EXPECT_EQ(e.secao.nomeArquivo, kExemplo);
   EXPECT_EQ(e.Caption, std::string("Editor de Zidod Evuv V.") + VersaoPrograma + " ->> " + kExemplo);
 }
@@ -118,11 +118,11 @@ TEST_F(ArquivoTpoTeste, ConfiguracoesDaLinhaGeral) {
   for (const auto& c : casos) {
     TEstadoEditor e;
     e.LerTpo(Gravar("geral.tpo", {std::string(kLinhaVersao), c.geral}));
-    EXPECT_EQ(e.radioqtdepistas, c.pistas) << c.geral;
-    EXPECT_EQ(e.radioptsrotacao, c.pontos) << c.geral;
-    EXPECT_EQ(e.radioeixo, c.eixo) << c.geral;
-    EXPECT_EQ(e.radiocaimento, c.caimento) << c.geral;
-    EXPECT_EQ(e.radioptsrotacaoVisivel, c.pontosVisivel) << c.geral;
+    EXPECT_EQ(e.plataforma.radioqtdepistas, c.pistas) << c.geral;
+    EXPECT_EQ(e.plataforma.radioptsrotacao, c.pontos) << c.geral;
+    EXPECT_EQ(e.plataforma.radioeixo, c.eixo) << c.geral;
+    EXPECT_EQ(e.plataforma.radiocaimento, c.caimento) << c.geral;
+    EXPECT_EQ(e.plataforma.radioptsrotacaoVisivel, c.pontosVisivel) << c.geral;
   }
   // The unknown letter stays in the document only until the next capture.
   TEstadoEditor e;
@@ -184,11 +184,11 @@ TEST_F(ArquivoTpoTeste, Versao1PoeTudoNaPrimeiraCategoria) {
 
 TEST_F(ArquivoTpoTeste, GravarNormalizaTotaisEDescricao) {
   TEstadoEditor e;
-  e.edit6 = "";
-  e.edit7 = "  ";
-  e.Memo1 = {"Primeira", "", "Terceira", "", "   "};
+  e.pavimento.edit6 = "";
+  e.pavimento.edit7 = "  ";
+  e.plataforma.Memo1 = {"Primeira", "", "Terceira", "", "   "};
   const std::vector<std::string> linhas = LinhasSemEspacos(e.GerarTpo());
-  EXPECT_EQ(e.Memo1, (std::vector<std::string>{"Primeira", "", "Terceira"}));
+  EXPECT_EQ(e.plataforma.Memo1, (std::vector<std::string>{"Primeira", "", "Terceira"}));
   EXPECT_EQ(linhas[1], "& Primeira");
   EXPECT_EQ(linhas[2], "&");
   EXPECT_EQ(linhas[3], "& Terceira");
@@ -198,31 +198,31 @@ TEST_F(ArquivoTpoTeste, GravarNormalizaTotaisEDescricao) {
 
 TEST_F(ArquivoTpoTeste, CaracteresDoWindows1252VoltamIguais) {
   TEstadoEditor e;
-  e.Memo1 = {"Seção € “aspas” – ÿ"};
+  e.plataforma.Memo1 = {"Seção € “aspas” – ÿ"};
   TSegs& p = e.secao.segs[segPlataforma];
   p.nPontos = 1;
   p.rotulo[0] = "Açú";
-  e.edit6 = "Ç";
+  e.pavimento.edit6 = "Ç";
   const std::string bytes = e.GerarTpo();
   EXPECT_NE(bytes.find("& Se\xe7\xe3o \x80 \x93" "aspas\x94 \x96 \xff\r\n"), std::string::npos);
   const TEstadoEditor lido = IdaEVolta(e);
-  EXPECT_EQ(lido.Memo1, e.Memo1);
+  EXPECT_EQ(lido.plataforma.Memo1, e.plataforma.Memo1);
   EXPECT_EQ(lido.secao.segs[0].rotulo[0], "Açú");
-  EXPECT_EQ(lido.edit6, "Ç");
+  EXPECT_EQ(lido.pavimento.edit6, "Ç");
   // What the code page cannot hold is written as "?".
   TEstadoEditor neve;
-  neve.Memo1 = {"☃"};
+  neve.plataforma.Memo1 = {"☃"};
   EXPECT_NE(neve.GerarTpo().find("& ?\r\n"), std::string::npos);
 }
 
 TEST_F(ArquivoTpoTeste, TextoQueComecaComoAVersaoVoltaComoEra) {
   TEstadoEditor e;
-  e.Memo1 = {"Ridiz Aroz Versao x"};
+  e.plataforma.Memo1 = {"Ridiz Aroz Versao x"};
   TSegs& camada = e.secao.segs[SlotCamada(1)];
   camada.nPontos = 1;
   camada.material = "Ridiz Aroz Versao 9";
   const TEstadoEditor lido = IdaEVolta(e);
-  EXPECT_EQ(lido.Memo1, e.Memo1);
+  EXPECT_EQ(lido.plataforma.Memo1, e.plataforma.Memo1);
   EXPECT_EQ(lido.secao.segs[SlotCamada(1)].material, "Ridiz Aroz Versao 9");
 }
 
@@ -247,7 +247,7 @@ TEST_F(ArquivoTpoTeste, ArquivoRecusadoNaoMudaNada) {
   };
   TEstadoEditor e;
   e.LerTpo(kExemplo);
-  e.Memo1.push_back("editado");
+  e.plataforma.Memo1.push_back("editado");
   const TEstadoEditor antes = e;
   for (const auto& linhas : ruins) {
     EXPECT_THROW(e.LerTpo(Gravar("ruim.tpo", linhas)), ErroArquivo);

@@ -41,8 +41,8 @@ TEST(CapturarEditores, CodigosComUmaEDuasPistas) {
   };
   for (const auto& c : casos) {
     TEstadoEditor e;
-    e.radioqtdepistas = c.radioqtdepistas;
-    Preencher(e.sg1, kDuasPistas);
+    e.plataforma.radioqtdepistas = c.radioqtdepistas;
+    Preencher(e.plataforma.sg1, kDuasPistas);
     e.CapturarEditores();
     const TSegs& p = e.secao.segs[segPlataforma];
     ASSERT_EQ(p.nPontos, 6);
@@ -54,11 +54,11 @@ TEST(CapturarEditores, CodigosComUmaEDuasPistas) {
 
 TEST(CapturarEditores, EixoSecundarioADireita) {
   TEstadoEditor e;
-  e.radioqtdepistas = 1;
-  Preencher(e.sg1, {{"-3.5", "0", "", "Bordo Pista Esquerda"},
-                    {"0", "0", "", "Eixo Principal"},
-                    {"16.5", "0", "", "Bordo Pista Esquerda"},
-                    {"20", "0", "", "Eixo Secundário"}});
+  e.plataforma.radioqtdepistas = 1;
+  Preencher(e.plataforma.sg1, {{"-3.5", "0", "", "Bordo Pista Esquerda"},
+                               {"0", "0", "", "Eixo Principal"},
+                               {"16.5", "0", "", "Bordo Pista Esquerda"},
+                               {"20", "0", "", "Eixo Secundário"}});
   e.CapturarEditores();
   EXPECT_EQ(e.secao.segs[0].codigo[0], -1);
   EXPECT_EQ(e.secao.segs[0].codigo[2], -4);
@@ -71,7 +71,7 @@ TEST(CapturarEditores, LinhasSemXeIdentificadorVazioGuardamOQueHavia) {
   p.x[2] = 99;
   p.y[2] = 98;
   p.codigo[0] = 3;
-  Preencher(e.sg1, {{"1", "2", "", ""}, {"3", "4", "", ""}, {"", "", "", ""}, {"7", "8", "", ""}});
+  Preencher(e.plataforma.sg1, {{"1", "2", "", ""}, {"3", "4", "", ""}, {"", "", "", ""}, {"7", "8", "", ""}});
   e.CapturarEditores();
   EXPECT_EQ(p.nPontos, 4);
   EXPECT_EQ(p.x[2], 99);
@@ -83,15 +83,15 @@ TEST(CapturarEditores, LinhasSemXeIdentificadorVazioGuardamOQueHavia) {
 TEST(CapturarEditores, UmaLinhaVazia) {
   TEstadoEditor e;
   e.secao.segs[segPlataforma].nPontos = 5;
-  e.sg1.LimparLinhas(1);
+  e.plataforma.sg1.LimparLinhas(1);
   e.CapturarEditores();
   EXPECT_EQ(e.secao.segs[segPlataforma].nPontos, 5);  // the platform keeps its points
 
   e.pc1 = tPagina::tbsPavimento;
-  e.pc = 1;
+  e.pavimento.pc = 1;
   e.secao.segs[SlotCamada(2)].nPontos = 4;
-  e.sg3.LimparLinhas(1);
-  e.Edit1 = "Base";
+  e.pavimento.sg3.LimparLinhas(1);
+  e.pavimento.Edit1 = "Base";
   e.CapturarEditores();
   const TSegs& camada = e.secao.segs[SlotCamada(2)];
   EXPECT_EQ(camada.nPontos, 0);  // a layer does not
@@ -102,13 +102,13 @@ TEST(CapturarEditores, UmaLinhaVazia) {
 TEST(CapturarEditores, CorteDeSegundaCategoriaGanhaORotulo) {
   TEstadoEditor e;
   e.pc1 = tPagina::ptal;
-  e.opcaoTalude = tOpcaoTalude::ce;
-  e.pgcategorias = 1;
-  e.Edit3 = "CE";
-  e.Edit4 = "OCE";
+  e.taludes.opcaoTalude = tOpcaoTalude::ce;
+  e.taludes.pgcategorias = 1;
+  e.taludes.Edit3 = "CE";
+  e.taludes.Edit4 = "OCE";
   TSegs& corte = e.secao.segs[segCorteEsq2];
   corte.rotulo[1] = "CAT1";  // a label already set stays
-  Preencher(e.sg2, {{"-8", "1", "", ""}, {"-7", "0", "", ""}});
+  Preencher(e.taludes.sg2, {{"-8", "1", "", ""}, {"-7", "0", "", ""}});
   e.CapturarEditores();
   EXPECT_EQ(corte.nPontos, 2);
   EXPECT_EQ(corte.rotulo[0], "CAT2");
@@ -121,8 +121,8 @@ TEST(CapturarEditores, CorteDeSegundaCategoriaGanhaORotulo) {
 TEST(CapturarEditores, SemTaludeEscolhidoOuNaPaginaDeSarjetas) {
   TEstadoEditor e;
   e.pc1 = tPagina::ptal;
-  e.radioqtdepistas = 1;
-  e.edit6 = "14";
+  e.plataforma.radioqtdepistas = 1;
+  e.pavimento.edit6 = "14";
   e.CapturarEditores();  // settings only
   EXPECT_EQ(e.secao.segs[0].qtdePistas, 2);
   EXPECT_EQ(e.secao.segs[0].larguraTotal, "14");
@@ -131,14 +131,14 @@ TEST(CapturarEditores, SemTaludeEscolhidoOuNaPaginaDeSarjetas) {
   TEstadoEditor antes;
   TEstadoEditor sarjetas = antes;
   sarjetas.pc1 = tPagina::psarg;
-  sarjetas.radioqtdepistas = 1;
+  sarjetas.plataforma.radioqtdepistas = 1;
   sarjetas.CapturarEditores();
   EXPECT_EQ(sarjetas.secao, antes.secao);  // not even the settings
 }
 
 TEST(CapturarEditores, NumeroInvalidoParaNoMeio) {
   TEstadoEditor e;
-  Preencher(e.sg1, {{"1", "2", "", ""}, {"3", "4,5", "", ""}, {"5", "6", "", ""}});
+  Preencher(e.plataforma.sg1, {{"1", "2", "", ""}, {"3", "4,5", "", ""}, {"5", "6", "", ""}});
   try {
     e.CapturarEditores();
     FAIL();
@@ -154,23 +154,23 @@ TEST(CapturarEditores, NumeroInvalidoParaNoMeio) {
 TEST(CapturarEditores, MaisDe101PontosERecusado) {
   TEstadoEditor e;
   std::vector<tLinha> linhas(102, {"1", "1", "", ""});
-  Preencher(e.sg1, linhas);
+  Preencher(e.plataforma.sg1, linhas);
   EXPECT_THROW(e.CapturarEditores(), ErroEdicao);
   EXPECT_EQ(e.secao.segs[0].nPontos, 0);
 }
 
 TEST(CapturarGeral, LetrasDasEscolhas) {
   TEstadoEditor e;
-  e.radioptsrotacao = 1;
-  e.radioeixo = 4;
-  e.radiocaimento = 1;
+  e.plataforma.radioptsrotacao = 1;
+  e.plataforma.radioeixo = 4;
+  e.plataforma.radiocaimento = 1;
   e.CapturarGeral();
   const TSegs& p = e.secao.segs[0];
   EXPECT_EQ(p.qtdePistas, 1);
   EXPECT_EQ(p.ptsRotacao, 2);
   EXPECT_EQ(p.eixoRotacao, "x");
   EXPECT_EQ(p.caimento, "s");
-  e.radioeixo = -1;  // no choice leaves the letter
+  e.plataforma.radioeixo = -1;  // no choice leaves the letter
   e.CapturarGeral();
   EXPECT_EQ(p.eixoRotacao, "x");
 }

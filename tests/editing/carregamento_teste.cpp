@@ -17,18 +17,18 @@ TEST(CarregarElemento, PlataformaComIdentificadoresETotais) {
   p.codigo[1] = -4;
   p.codigo[2] = -20;
   p.larguraTotal = "14.000";
-  e.sg1.Cells(4, 1) = "Eixo Principal";
+  e.plataforma.sg1.Cells(4, 1) = "Eixo Principal";
   e.CarregarElemento(segPlataforma);
-  EXPECT_EQ(e.sg1.RowCount(), 4);
-  EXPECT_EQ(e.sg1.Cells(1, 1), "-3.500");
-  EXPECT_EQ(e.sg1.Cells(2, 1), "-0.070");
-  EXPECT_EQ(e.sg1.Cells(3, 1), "P1");
-  EXPECT_EQ(e.sg1.Cells(4, 1), "Eixo Principal");
-  EXPECT_EQ(e.sg1.Cells(1, 2), "12.500");
-  EXPECT_EQ(e.sg1.Cells(4, 2), "Bordo Pista Esquerda");
-  EXPECT_EQ(e.sg1.Cells(4, 3), "Simples Plataforma");
-  EXPECT_EQ(e.sg1.Cells(0, 1), kMarcador);  // the refresh marks row 1
-  EXPECT_EQ(e.edit6, "14.000");
+  EXPECT_EQ(e.plataforma.sg1.RowCount(), 4);
+  EXPECT_EQ(e.plataforma.sg1.Cells(1, 1), "-3.500");
+  EXPECT_EQ(e.plataforma.sg1.Cells(2, 1), "-0.070");
+  EXPECT_EQ(e.plataforma.sg1.Cells(3, 1), "P1");
+  EXPECT_EQ(e.plataforma.sg1.Cells(4, 1), "Eixo Principal");
+  EXPECT_EQ(e.plataforma.sg1.Cells(1, 2), "12.500");
+  EXPECT_EQ(e.plataforma.sg1.Cells(4, 2), "Bordo Pista Esquerda");
+  EXPECT_EQ(e.plataforma.sg1.Cells(4, 3), "Simples Plataforma");
+  EXPECT_EQ(e.plataforma.sg1.Cells(0, 1), kMarcador);  // the refresh marks row 1
+  EXPECT_EQ(e.pavimento.edit6, "14.000");
   EXPECT_EQ(e.secao.segs[segCorteDir3].descricao, "Talude de Corte Direito 3ª Categoria");
 }
 
@@ -50,18 +50,18 @@ TEST(PrepararTabelas, SemeiaONovoTaludeNaBordaDaPlataforma) {
                {tOpcaoTalude::AD, "12.500", "0.250"},
                {tOpcaoTalude::CD, "12.500", "0.250"}};
   for (const auto& c : casos) {
-    e.opcaoTalude = c.opcao;
+    e.taludes.opcaoTalude = c.opcao;
     e.PrepararTabelas();
-    EXPECT_EQ(e.sg2.RowCount(), 2);
-    EXPECT_EQ(e.sg2.Cells(0, 1), kMarcador);
-    EXPECT_EQ(e.sg2.Cells(1, 1), c.x);
-    EXPECT_EQ(e.sg2.Cells(2, 1), c.y);
+    EXPECT_EQ(e.taludes.sg2.RowCount(), 2);
+    EXPECT_EQ(e.taludes.sg2.Cells(0, 1), kMarcador);
+    EXPECT_EQ(e.taludes.sg2.Cells(1, 1), c.x);
+    EXPECT_EQ(e.taludes.sg2.Cells(2, 1), c.y);
   }
   // With a point in each of its slots, a slope is not seeded.
   for (int slot : {segAterroDir}) e.secao.segs[slot].nPontos = 1;
-  e.opcaoTalude = tOpcaoTalude::AD;
+  e.taludes.opcaoTalude = tOpcaoTalude::AD;
   e.PrepararTabelas();
-  EXPECT_EQ(e.sg2.Cells(1, 1), "");
+  EXPECT_EQ(e.taludes.sg2.Cells(1, 1), "");
 }
 
 TEST(OrdenarPorX, ValoresTextosIguaisENaoNumeros) {

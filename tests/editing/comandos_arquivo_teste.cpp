@@ -35,15 +35,15 @@ TEST_F(ComandosTeste, NovoEsvaziaTudo) {
   e.NovoClick();
   EXPECT_EQ(e.Caption, "Editor de Zidod Evuv 3.0");
   EXPECT_EQ(e.secao.nomeArquivo, "");
-  for (const TGradeTexto* t : {&e.sg1, &e.sg2, &e.sg3}) {
+  for (const TGradeTexto* t : {&e.plataforma.sg1, &e.taludes.sg2, &e.pavimento.sg3}) {
     EXPECT_EQ(t->RowCount(), 2);
     EXPECT_EQ(t->Cells(1, 1), "0");
   }
-  EXPECT_EQ(e.sg1.Cells(4, 1), "");
-  EXPECT_TRUE(e.Memo1.empty());
+  EXPECT_EQ(e.plataforma.sg1.Cells(4, 1), "");
+  EXPECT_TRUE(e.plataforma.Memo1.empty());
   EXPECT_EQ(e.secao.sarjetaEsq.larguraTopo, "");
   for (const TSegs& seg : e.secao.segs) EXPECT_EQ(seg.nPontos, 0);
-  EXPECT_EQ(e.ah, "16");  // the zoom stays
+  EXPECT_EQ(e.desenho.ah, "16");  // the zoom stays
   // Saving asks for a name.
   dialogos->arquivos = {std::nullopt};
   e.SalvarComoClick();
@@ -53,17 +53,17 @@ TEST_F(ComandosTeste, NovoEsvaziaTudo) {
 TEST_F(ComandosTeste, NovoComOutraCamadaAtivaNaoTrazACamadaUm) {
   e.LerTpo(kExemplo);  // layer 1: "Camada de exemplo", 4 points
   e.pc1Change(tPagina::tbsPavimento);
-  e.ncam = 2;
+  e.pavimento.ncam = 2;
   e.ncamChange();
   e.pcChanging();
   e.pcChange(1);
   e.NovoClick();
-  EXPECT_EQ(e.pc, 0);
-  EXPECT_EQ(e.ncam, 1);
-  EXPECT_EQ(e.Edit1, "");
-  EXPECT_EQ(e.Edit2, "");
-  EXPECT_EQ(e.sg3.RowCount(), 2);
-  EXPECT_EQ(e.sg3.Cells(1, 1), "0");
+  EXPECT_EQ(e.pavimento.pc, 0);
+  EXPECT_EQ(e.pavimento.ncam, 1);
+  EXPECT_EQ(e.pavimento.Edit1, "");
+  EXPECT_EQ(e.pavimento.Edit2, "");
+  EXPECT_EQ(e.pavimento.sg3.RowCount(), 2);
+  EXPECT_EQ(e.pavimento.sg3.Cells(1, 1), "0");
   e.Edit1Exit();  // the next capture
   const TSegs& camada = e.secao.segs[SlotCamada(1)];
   EXPECT_EQ(camada.descricao, "");
@@ -74,13 +74,13 @@ TEST_F(ComandosTeste, NovoComOutraCamadaAtivaNaoTrazACamadaUm) {
 TEST_F(ComandosTeste, AbrirSubstituiASecaoInteira) {
   e.LerTpo(kExemplo);
   e.secao.segs[SlotCamada(5)].nPontos = 3;
-  e.Memo1.push_back("antiga");
+  e.plataforma.Memo1.push_back("antiga");
   const std::string outro = (pasta / "outro.tpo").string();
   GravarArquivo(outro, MontarArquivoTpo({std::string(kLinhaVersao), "& nova", "# PLATAFORMA",
                                          "* 1              2"}));
   dialogos->arquivos = {outro};
   e.AbrirClick();
-  EXPECT_EQ(e.Memo1, std::vector<std::string>{"nova"});
+  EXPECT_EQ(e.plataforma.Memo1, std::vector<std::string>{"nova"});
   EXPECT_EQ(e.secao.segs[SlotCamada(5)].nPontos, 0);
   EXPECT_EQ(e.secao.segs[SlotCamada(1)].nPontos, 0);
   EXPECT_EQ(e.secao.nomeArquivo, outro);
@@ -99,7 +99,7 @@ TEST_F(ComandosTeste, AbrirSubstituiASecaoInteira) {
 
 TEST_F(ComandosTeste, SalvarConfereOsIdentificadores) {
   e.LerTpo(kExemplo);
-  e.sg1.Cells(4, 3) = "Ponto Central";  // no main axis
+  e.plataforma.sg1.Cells(4, 3) = "Ponto Central";  // no main axis
   const std::string caminho = e.secao.nomeArquivo;
   const std::string bytes = LerArquivo(caminho);
   e.SalvarClick();
@@ -117,12 +117,12 @@ TEST_F(ComandosTeste, SalvarConfereOsIdentificadores) {
 }
 
 TEST_F(ComandosTeste, PistasSemAcostamentoPassamESalvarVoltaAoMesmoArquivo) {
-  e.sg1.SetRowCount(4);
+  e.plataforma.sg1.SetRowCount(4);
   const char* ids[] = {"Bordo Pista Esquerda", "Eixo Principal", "Bordo Pista Direita"};
   for (int r = 1; r <= 3; ++r) {
-    e.sg1.Cells(1, r) = std::to_string(r);
-    e.sg1.Cells(2, r) = "0";
-    e.sg1.Cells(4, r) = ids[r - 1];
+    e.plataforma.sg1.Cells(1, r) = std::to_string(r);
+    e.plataforma.sg1.Cells(2, r) = "0";
+    e.plataforma.sg1.Cells(4, r) = ids[r - 1];
   }
   e.sg1AfterEdit();
   const std::string caminho = (pasta / "a.tpo").string();

@@ -45,26 +45,24 @@ class ComandosCad : public ::testing::Test {
 };
 
 TEST_F(ComandosCad, PlataformaDaDireitaParaAEsquerdaChegaOrdenada) {
-  editor.sg1.SetRowCount(3);
-  editor.sg1.Cells(3, 1) = "P1";
-  editor.sg1.Cells(4, 2) = "Eixo Principal";
+  editor.plataforma.sg1.SetRowCount(3);
+  editor.plataforma.sg1.Cells(3, 1) = "P1";
+  editor.plataforma.sg1.Cells(4, 2) = "Eixo Principal";
   Selecionar({7, -0.14, 3.5, -0.07, 0, 0, -3.5, -0.07, -7, -0.14}, false, 1.2345678);
   editor.BitBtn1Click();
 
-  EXPECT_EQ(Linhas(editor.sg1),
-            (std::vector<std::pair<std::string, std::string>>{{"-7.000", "-0.140"},
-                                                              {"-3.500", "-0.070"},
-                                                              {"0.000", "0.000"},
-                                                              {"3.500", "-0.070"},
-                                                              {"7.000", "-0.140"}}));
+  EXPECT_EQ(
+      Linhas(editor.plataforma.sg1),
+      (std::vector<std::pair<std::string, std::string>>{
+          {"-7.000", "-0.140"}, {"-3.500", "-0.070"}, {"0.000", "0.000"}, {"3.500", "-0.070"}, {"7.000", "-0.140"}}));
   // Labels and identifiers of the table before are gone; the marker is on row 1.
-  for (int linha = 1; linha < editor.sg1.RowCount(); ++linha) {
-    EXPECT_EQ(editor.sg1.Cells(3, linha), "");
-    EXPECT_EQ(editor.sg1.Cells(4, linha), "");
+  for (int linha = 1; linha < editor.plataforma.sg1.RowCount(); ++linha) {
+    EXPECT_EQ(editor.plataforma.sg1.Cells(3, linha), "");
+    EXPECT_EQ(editor.plataforma.sg1.Cells(4, linha), "");
   }
-  EXPECT_EQ(editor.sg1.LinhaMarcada(), 1);
+  EXPECT_EQ(editor.plataforma.sg1.LinhaMarcada(), 1);
   // The area field takes the area on every page.
-  EXPECT_EQ(editor.Edit5, "1.23457        ");
+  EXPECT_EQ(editor.pavimento.Edit5, "1.23457        ");
   const TSegs& p = editor.secao.segs[segPlataforma];
   ASSERT_EQ(p.nPontos, 5);
   EXPECT_EQ(p.x[0], -7);
@@ -77,13 +75,11 @@ TEST_F(ComandosCad, CamadaFechadaNaoEOrdenadaEGanhaALinhaDeFechamento) {
   editor.pc1 = tPagina::tbsPavimento;
   Selecionar({7, 0, -7, 0, -7, -0.15, 7, -0.15}, true, 2.1);
   editor.BitBtn3Click();
-  EXPECT_EQ(Linhas(editor.sg3),
-            (std::vector<std::pair<std::string, std::string>>{{"7.000", "0.000"},
-                                                              {"-7.000", "0.000"},
-                                                              {"-7.000", "-0.150"},
-                                                              {"7.000", "-0.150"},
-                                                              {"7.000", "0.000"}}));
-  EXPECT_EQ(editor.Edit5, "2.10000        ");
+  EXPECT_EQ(
+      Linhas(editor.pavimento.sg3),
+      (std::vector<std::pair<std::string, std::string>>{
+          {"7.000", "0.000"}, {"-7.000", "0.000"}, {"-7.000", "-0.150"}, {"7.000", "-0.150"}, {"7.000", "0.000"}}));
+  EXPECT_EQ(editor.pavimento.Edit5, "2.10000        ");
   const TSegs& camada = editor.secao.segs[segCamada1];
   EXPECT_EQ(camada.nPontos, 5);
   EXPECT_EQ(camada.areaFixa, 1);
@@ -92,8 +88,8 @@ TEST_F(ComandosCad, CamadaFechadaNaoEOrdenadaEGanhaALinhaDeFechamento) {
 
 TEST_F(ComandosCad, TaludeEscolhidoRecebeAPoligonal) {
   editor.pc1 = tPagina::ptal;
-  editor.opcaoTalude = tOpcaoTalude::ce;
-  editor.pgcategorias = 1;
+  editor.taludes.opcaoTalude = tOpcaoTalude::ce;
+  editor.taludes.pgcategorias = 1;
   Selecionar({-8.5, 0.85, -7.5, -0.15});
   editor.BitBtn2Click();
   const TSegs& talude = editor.secao.segs[segCorteEsq2];
@@ -134,8 +130,8 @@ TEST_F(ComandosCad, SelecaoRecusadaNaoMudaNada) {
        tIcone::nenhum},
   };
   editor.pc1 = tPagina::tbsPavimento;
-  editor.Edit5 = "9.99999";
-  editor.sg3.Cells(1, 1) = "5.000";
+  editor.pavimento.Edit5 = "9.99999";
+  editor.pavimento.sg3.Cells(1, 1) = "5.000";
   for (const auto& c : casos) {
     c.preparar();
     const TEstadoEditor antes = editor;
@@ -156,9 +152,9 @@ TEST_F(ComandosCad, SelecaoRecusadaNaoMudaNada) {
 }
 
 TEST_F(ComandosCad, NadaSelecionadoVoltaSemMensagem) {
-  const TGradeTexto antes = editor.sg1;
+  const TGradeTexto antes = editor.plataforma.sg1;
   editor.BitBtn1Click();
-  EXPECT_EQ(editor.sg1, antes);
+  EXPECT_EQ(editor.plataforma.sg1, antes);
   EXPECT_TRUE(dialogos->mensagens.empty());
   EXPECT_EQ(dialogos->vezesNaFrente, 1);
 }
@@ -173,8 +169,8 @@ TEST_F(ComandosCad, SeparadorDecimalComLocalidadeDeVirgula) {
   editor.BitBtn1Click();
   std::locale::global(std::locale::classic());
   std::setlocale(LC_ALL, "C");
-  EXPECT_EQ(Linhas(editor.sg1), (std::vector<std::pair<std::string, std::string>>{
-                                    {"12.346", "-1.500"}, {"20.000", "0.000"}}));
+  EXPECT_EQ(Linhas(editor.plataforma.sg1),
+            (std::vector<std::pair<std::string, std::string>>{{"12.346", "-1.500"}, {"20.000", "0.000"}}));
   ASSERT_EQ(dialogos->mensagens.size(), 1u);
   EXPECT_EQ(dialogos->mensagens[0].texto, kTextoNaoPolilinha);
 }

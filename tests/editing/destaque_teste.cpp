@@ -57,9 +57,10 @@ TEST(Destaque, CadaMovimentoIgualAUmRedesenhoCompleto) {
       // Changes that no redraw followed: the kept picture is out of date.
       {"document moved", 5.25L, -0.105L, [](TEstadoEditor& s) { s.secao.segs[segPlataforma].y[4] += 1; }},
       {"area resized", 0, 5, [](TEstadoEditor& s) { s.ImageLargura = 700; }},
-      {"marker moved", -5.25L, -0.105L, [](TEstadoEditor& s) {
-         for (int r = 1; r < s.sg1.RowCount(); ++r) s.sg1.Cells(0, r).clear();
-         s.sg1.Cells(0, 3) = ">>";
+      {"marker moved", -5.25L, -0.105L,
+       [](TEstadoEditor& s) {
+         for (int r = 1; r < s.plataforma.sg1.RowCount(); ++r) s.plataforma.sg1.Cells(0, r).clear();
+         s.plataforma.sg1.Cells(0, 3) = ">>";
        }},
       {"nothing at the end", 0, 5, nullptr},
   };

@@ -41,7 +41,7 @@ TEST(EntradaManual, Acoplamento) {
   };
   for (const auto& c : casos) {
     TEstadoEditor e;
-    tEntradaManual& g = e.GroupBox5;
+    tEntradaManual& g = e.taludes.GroupBox5;
     Digitar(g, &tEntradaManual::distancia, c.distancia);
     e.dt0Exit();
     Digitar(g, c.campo, c.valor);
@@ -57,22 +57,22 @@ TEST(EntradaManual, Acoplamento) {
 
 TEST(EntradaManual, UmExatoNaRampaHorizontalNaoRecalcula) {
   TEstadoEditor e;
-  Digitar(e.GroupBox5, &tEntradaManual::distancia, "4");
-  Digitar(e.GroupBox5, &tEntradaManual::rampaHorizontal, "1");
+  Digitar(e.taludes.GroupBox5, &tEntradaManual::distancia, "4");
+  Digitar(e.taludes.GroupBox5, &tEntradaManual::rampaHorizontal, "1");
   e.p00Exit();
-  EXPECT_EQ(e.GroupBox5.desnivel.texto, "");
+  EXPECT_EQ(e.taludes.GroupBox5.desnivel.texto, "");
   EXPECT_EQ(e.focoPedido, "");
   // A field the user did not touch since the program wrote it recomputes nothing.
-  e.GroupBox5.porcento.texto = "5";
+  e.taludes.GroupBox5.porcento.texto = "5";
   e.pr0Exit();
-  EXPECT_EQ(e.GroupBox5.desnivel.texto, "");
+  EXPECT_EQ(e.taludes.GroupBox5.desnivel.texto, "");
 }
 
 TEST(EntradaManual, JanelaFlutuanteNaoPoeUmNaDistancia) {
   TEstadoEditor e;
-  Digitar(e.frmEntManual, &tEntradaManual::porcento, "3");
+  Digitar(e.plataforma.frmEntManual, &tEntradaManual::porcento, "3");
   EXPECT_THROW(e.prExit(), ErroConversao);
-  EXPECT_EQ(e.frmEntManual.desnivel.texto, "");
+  EXPECT_EQ(e.plataforma.frmEntManual.desnivel.texto, "");
 }
 
 class InsercaoTeste : public ::testing::Test {
@@ -87,8 +87,8 @@ class InsercaoTeste : public ::testing::Test {
     e.pterraShow();  // the table shows the platform
   }
   void Inserir(const std::string& d, const std::string& h) {
-    Digitar(e.GroupBox5, &tEntradaManual::distancia, d);
-    Digitar(e.GroupBox5, &tEntradaManual::desnivel, h);
+    Digitar(e.taludes.GroupBox5, &tEntradaManual::distancia, d);
+    Digitar(e.taludes.GroupBox5, &tEntradaManual::desnivel, h);
     e.Button3Click();
   }
   TEstadoEditor e;
@@ -98,26 +98,26 @@ TEST_F(InsercaoTeste, AterroEsquerdoComecaDescendoParaAEsquerda) {
   e.pc1Change(tPagina::ptal);
   e.aeClick();  // seeded with (0, 0), selected
   Inserir("3", "2");
-  ASSERT_EQ(e.sg2.RowCount(), 3);
-  EXPECT_EQ(e.sg2.Cells(1, 1), "-3.000");
-  EXPECT_EQ(e.sg2.Cells(2, 1), "-2.000");
-  EXPECT_EQ(e.sg2.Cells(0, 2), kMarcador);  // the starting point stays selected
+  ASSERT_EQ(e.taludes.sg2.RowCount(), 3);
+  EXPECT_EQ(e.taludes.sg2.Cells(1, 1), "-3.000");
+  EXPECT_EQ(e.taludes.sg2.Cells(2, 1), "-2.000");
+  EXPECT_EQ(e.taludes.sg2.Cells(0, 2), kMarcador);  // the starting point stays selected
   EXPECT_EQ(e.secao.segs[segAterroEsq].nPontos, 2);
-  EXPECT_EQ(e.GroupBox5.distancia.texto, "");
-  EXPECT_EQ(e.GroupBox5.rampaHorizontal.texto, "1");
+  EXPECT_EQ(e.taludes.GroupBox5.distancia.texto, "");
+  EXPECT_EQ(e.taludes.GroupBox5.rampaHorizontal.texto, "1");
   EXPECT_EQ(e.focoPedido, "dt0");
   // Later segments keep the typed sign of the rise.
   Inserir("2", "1");
-  EXPECT_EQ(e.sg2.Cells(1, 2), "-2.000");
-  EXPECT_EQ(e.sg2.Cells(2, 2), "1.000");
+  EXPECT_EQ(e.taludes.sg2.Cells(1, 2), "-2.000");
+  EXPECT_EQ(e.taludes.sg2.Cells(2, 2), "1.000");
 }
 
 TEST_F(InsercaoTeste, CorteDireitoSobeParaADireita) {
   e.pc1Change(tPagina::ptal);
   e.CDClick();
   Inserir("-2", "-1");
-  EXPECT_EQ(e.sg2.Cells(1, 2), "9.000");
-  EXPECT_EQ(e.sg2.Cells(2, 2), "0.860");
+  EXPECT_EQ(e.taludes.sg2.Cells(1, 2), "9.000");
+  EXPECT_EQ(e.taludes.sg2.Cells(2, 2), "0.860");
   const TSegs& corte = e.secao.segs[segCorteDir1];
   ASSERT_EQ(corte.nPontos, 2);
   EXPECT_EQ(corte.rotulo[1], "CAT1");
@@ -125,15 +125,15 @@ TEST_F(InsercaoTeste, CorteDireitoSobeParaADireita) {
 
 TEST_F(InsercaoTeste, JanelaFlutuanteSelecionaOPontoNovoDepoisDeOrdenar) {
   e.sg1MouseUp(1);  // from (0, 0)
-  Digitar(e.frmEntManual, &tEntradaManual::distancia, "1.5");
-  Digitar(e.frmEntManual, &tEntradaManual::desnivel, "-0.03");
+  Digitar(e.plataforma.frmEntManual, &tEntradaManual::distancia, "1.5");
+  Digitar(e.plataforma.frmEntManual, &tEntradaManual::desnivel, "-0.03");
   e.EntManualButton5Click();
-  ASSERT_EQ(e.sg1.RowCount(), 5);
-  EXPECT_EQ(e.sg1.Cells(1, 2), "1.500");  // between 0 and 3
-  EXPECT_EQ(e.sg1.Cells(2, 2), "-0.030");
-  EXPECT_EQ(e.sg1.Cells(0, 2), kMarcador);
-  EXPECT_EQ(e.sg1.Cells(0, 1), "");
-  EXPECT_EQ(e.sg1.Row, 2);
+  ASSERT_EQ(e.plataforma.sg1.RowCount(), 5);
+  EXPECT_EQ(e.plataforma.sg1.Cells(1, 2), "1.500");  // between 0 and 3
+  EXPECT_EQ(e.plataforma.sg1.Cells(2, 2), "-0.030");
+  EXPECT_EQ(e.plataforma.sg1.Cells(0, 2), kMarcador);
+  EXPECT_EQ(e.plataforma.sg1.Cells(0, 1), "");
+  EXPECT_EQ(e.plataforma.sg1.Row, 2);
   EXPECT_EQ(e.secao.segs[segPlataforma].nPontos, 4);
   EXPECT_EQ(e.secao.segs[segPlataforma].x[1], 1.5L);
   EXPECT_EQ(e.focoPedido, "dt");
@@ -142,13 +142,13 @@ TEST_F(InsercaoTeste, JanelaFlutuanteSelecionaOPontoNovoDepoisDeOrdenar) {
 TEST(EntradaManual, JanelaFlutuanteGuardaCadaLinhaInteira) {
   TEstadoEditor e;
   e.LerTpo(std::string(ZIDOD_DADOS) + "/exemplos/exemplo.tpo");
-  ASSERT_EQ(e.sg1.LinhaMarcada(), 1);  // (-7, -0.14), "P1"
+  ASSERT_EQ(e.plataforma.sg1.LinhaMarcada(), 1);  // (-7, -0.14), "P1"
   // A row without an identifier keeps the code it had.
-  e.sg1.Cells(4, 2).clear();
-  Digitar(e.frmEntManual, &tEntradaManual::distancia, "-2");
-  Digitar(e.frmEntManual, &tEntradaManual::desnivel, "0");
+  e.plataforma.sg1.Cells(4, 2).clear();
+  Digitar(e.plataforma.frmEntManual, &tEntradaManual::distancia, "-2");
+  Digitar(e.plataforma.frmEntManual, &tEntradaManual::desnivel, "0");
   e.EntManualButton5Click();
-  EXPECT_EQ(e.sg1.Cells(4, 1), "Simples Plataforma");
+  EXPECT_EQ(e.plataforma.sg1.Cells(4, 1), "Simples Plataforma");
   const std::string tpo = e.GerarTpo();
   const std::size_t inicio = tpo.find("# PLATAFORMA");
   EXPECT_EQ(tpo.substr(inicio, tpo.find("# TALUDE") - inicio),
@@ -162,28 +162,28 @@ TEST(EntradaManual, JanelaFlutuanteGuardaCadaLinhaInteira) {
 }
 
 TEST_F(InsercaoTeste, RecusaOPonto102SemMudarNada) {
-  e.sg1.SetRowCount(kMaxPontos + 1);
+  e.plataforma.sg1.SetRowCount(kMaxPontos + 1);
   for (int r = 1; r <= kMaxPontos; ++r) {
-    e.sg1.Cells(1, r) = std::to_string(r);
-    e.sg1.Cells(2, r) = "0";
+    e.plataforma.sg1.Cells(1, r) = std::to_string(r);
+    e.plataforma.sg1.Cells(2, r) = "0";
   }
-  e.sg1.Cells(0, 1) = kMarcador;
+  e.plataforma.sg1.Cells(0, 1) = kMarcador;
   const TEstadoEditor antes = e;
-  Digitar(e.frmEntManual, &tEntradaManual::distancia, "1");
-  Digitar(e.frmEntManual, &tEntradaManual::desnivel, "1");
+  Digitar(e.plataforma.frmEntManual, &tEntradaManual::distancia, "1");
+  Digitar(e.plataforma.frmEntManual, &tEntradaManual::desnivel, "1");
   EXPECT_THROW(e.EntManualButton5Click(), ErroEdicao);
-  EXPECT_EQ(e.sg1, antes.sg1);
+  EXPECT_EQ(e.plataforma.sg1, antes.plataforma.sg1);
   EXPECT_EQ(e.secao, antes.secao);
 }
 
 TEST_F(InsercaoTeste, SemPontoSelecionadoAvisa) {
   e.pc1Change(tPagina::ptal);
   e.aeClick();
-  e.sg2.Cells(0, 1).clear();
-  Digitar(e.GroupBox5, &tEntradaManual::distancia, "1");
-  Digitar(e.GroupBox5, &tEntradaManual::desnivel, "1");
+  e.taludes.sg2.Cells(0, 1).clear();
+  Digitar(e.taludes.GroupBox5, &tEntradaManual::distancia, "1");
+  Digitar(e.taludes.GroupBox5, &tEntradaManual::desnivel, "1");
   EXPECT_THROW(e.Button3Click(), ErroEdicao);
-  EXPECT_EQ(e.sg2.RowCount(), 2);
+  EXPECT_EQ(e.taludes.sg2.RowCount(), 2);
 }
 
 }  // namespace

@@ -59,16 +59,17 @@ class tGerador {
   TEstadoEditor Documento() {
     TEstadoEditor e;
     const int linhas = Inteiro(0, 3);
-    for (int i = 0; i < linhas; ++i) e.Memo1.push_back(Sim(15) ? std::string(Inteiro(70000, 140000), 'd') + Texto(20) : Texto(80));
-    e.radioqtdepistas = Inteiro(0, 1);
-    e.radioptsrotacao = Inteiro(0, 1);
-    e.radioeixo = Inteiro(0, 4);
-    e.radiocaimento = Inteiro(0, 1);
-    e.edit6 = Medida();
-    e.edit7 = Medida();
-    e.ncam = Inteiro(1, kNumCamadas);
-    e.ah = std::to_string(Inteiro(1, 999));
-    e.mp = Sim(50);
+    for (int i = 0; i < linhas; ++i)
+      e.plataforma.Memo1.push_back(Sim(15) ? std::string(Inteiro(70000, 140000), 'd') + Texto(20) : Texto(80));
+    e.plataforma.radioqtdepistas = Inteiro(0, 1);
+    e.plataforma.radioptsrotacao = Inteiro(0, 1);
+    e.plataforma.radioeixo = Inteiro(0, 4);
+    e.plataforma.radiocaimento = Inteiro(0, 1);
+    e.pavimento.edit6 = Medida();
+    e.pavimento.edit7 = Medida();
+    e.pavimento.ncam = Inteiro(1, kNumCamadas);
+    e.desenho.ah = std::to_string(Inteiro(1, 999));
+    e.desenho.mp = Sim(50);
 
     TSegs& plataforma = e.secao.segs[segPlataforma];
     Pontos(plataforma);
@@ -139,16 +140,16 @@ void ExpectMesmosPontos(const TSegs& lido, const TSegs& escrito, const std::stri
 }
 
 void ExpectMesmaSecao(const TEstadoEditor& lido, const TEstadoEditor& escrito) {
-  EXPECT_EQ(lido.Memo1, escrito.Memo1);
-  EXPECT_EQ(lido.radioqtdepistas, escrito.radioqtdepistas);
-  EXPECT_EQ(lido.radioptsrotacao, escrito.radioptsrotacao);
-  EXPECT_EQ(lido.radioeixo, escrito.radioeixo);
-  EXPECT_EQ(lido.radiocaimento, escrito.radiocaimento);
-  ExpectMesmaMedida(lido.edit6, escrito.edit6, "Largura Total");
-  ExpectMesmaMedida(lido.edit7, escrito.edit7, "Espessura Total");
-  EXPECT_EQ(lido.ncam, escrito.ncam);
-  EXPECT_EQ(lido.ah, escrito.ah);
-  EXPECT_EQ(lido.mp, escrito.mp);
+  EXPECT_EQ(lido.plataforma.Memo1, escrito.plataforma.Memo1);
+  EXPECT_EQ(lido.plataforma.radioqtdepistas, escrito.plataforma.radioqtdepistas);
+  EXPECT_EQ(lido.plataforma.radioptsrotacao, escrito.plataforma.radioptsrotacao);
+  EXPECT_EQ(lido.plataforma.radioeixo, escrito.plataforma.radioeixo);
+  EXPECT_EQ(lido.plataforma.radiocaimento, escrito.plataforma.radiocaimento);
+  ExpectMesmaMedida(lido.pavimento.edit6, escrito.pavimento.edit6, "Largura Total");
+  ExpectMesmaMedida(lido.pavimento.edit7, escrito.pavimento.edit7, "Espessura Total");
+  EXPECT_EQ(lido.pavimento.ncam, escrito.pavimento.ncam);
+  EXPECT_EQ(lido.desenho.ah, escrito.desenho.ah);
+  EXPECT_EQ(lido.desenho.mp, escrito.desenho.mp);
 
   const auto& l = lido.secao.segs;
   const auto& w = escrito.secao.segs;

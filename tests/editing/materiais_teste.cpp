@@ -17,14 +17,14 @@ TEST(Materiais, AdicionarEmMaiusculasOrdenadoComRepetidos) {
   TEstadoEditor e;
   for (const char* m : {"brita", "Areia", "concreto ção", "BRITA", "  "}) e.TForm2AdicionarClick(m);
   EXPECT_EQ(e.lgv, (std::vector<std::string>{"AREIA", "BRITA", "BRITA", "CONCRETO çãO"}));
-  EXPECT_EQ(e.gc1Itens, e.lgv);
+  EXPECT_EQ(e.pavimento.gc1Itens, e.lgv);
   e.lgvSelecionado = -1;
   e.TForm5ApagarClick();  // nothing selected
   EXPECT_EQ(e.lgv.size(), 4u);
   e.lgvSelecionado = 1;
   e.TForm5ApagarClick();
   EXPECT_EQ(e.lgv, (std::vector<std::string>{"AREIA", "BRITA", "CONCRETO çãO"}));
-  EXPECT_EQ(e.gc1Itens, e.lgv);
+  EXPECT_EQ(e.pavimento.gc1Itens, e.lgv);
 }
 
 // As a dictionary: case and accents folded, names that fold alike by their bytes.
@@ -63,7 +63,7 @@ TEST(Materiais, ArquivoNaPastaQueFalta) {
   TEstadoEditor outro;
   outro.CarregarMateriais(caminho);
   EXPECT_EQ(outro.lgv, e.lgv);
-  EXPECT_EQ(outro.gc1Itens, e.lgv);
+  EXPECT_EQ(outro.pavimento.gc1Itens, e.lgv);
   fs::remove_all(pasta.parent_path().parent_path());
 }
 

@@ -16,11 +16,11 @@ class PavimentoTeste : public ::testing::Test {
   }
 
   void Preencher(const std::vector<std::pair<std::string, std::string>>& pontos) {
-    e.sg3.LimparLinhas(1);
-    e.sg3.SetRowCount(static_cast<int>(pontos.size()) + 1);
+    e.pavimento.sg3.LimparLinhas(1);
+    e.pavimento.sg3.SetRowCount(static_cast<int>(pontos.size()) + 1);
     for (int r = 1; r <= static_cast<int>(pontos.size()); ++r) {
-      e.sg3.Cells(1, r) = pontos[r - 1].first;
-      e.sg3.Cells(2, r) = pontos[r - 1].second;
+      e.pavimento.sg3.Cells(1, r) = pontos[r - 1].first;
+      e.pavimento.sg3.Cells(2, r) = pontos[r - 1].second;
     }
     e.sg3AfterEdit();
   }
@@ -35,15 +35,15 @@ class PavimentoTeste : public ::testing::Test {
 
 TEST_F(PavimentoTeste, TrocarDeCamadaGuardaAQueSai) {
   Preencher({{"1.5", "-0.25"}, {"3", "-0.25"}, {"3", "0"}});
-  e.Edit1 = "Base";
+  e.pavimento.Edit1 = "Base";
   MudarCamada(1);
-  EXPECT_EQ(e.Edit1, "");
-  EXPECT_EQ(e.sg3.RowCount(), 2);
+  EXPECT_EQ(e.pavimento.Edit1, "");
+  EXPECT_EQ(e.pavimento.sg3.RowCount(), 2);
   MudarCamada(0);
-  EXPECT_EQ(e.Edit1, "Base");
-  EXPECT_EQ(e.sg3.Cells(1, 1), "1.500");
-  EXPECT_EQ(e.sg3.Cells(2, 1), "-0.250");
-  EXPECT_EQ(e.sg3.Cells(0, 1), "");  // no row is selected after loading
+  EXPECT_EQ(e.pavimento.Edit1, "Base");
+  EXPECT_EQ(e.pavimento.sg3.Cells(1, 1), "1.500");
+  EXPECT_EQ(e.pavimento.sg3.Cells(2, 1), "-0.250");
+  EXPECT_EQ(e.pavimento.sg3.Cells(0, 1), "");  // no row is selected after loading
   const TSegs& camada = e.secao.segs[SlotCamada(1)];
   EXPECT_EQ(camada.descricao, "Base");
   EXPECT_EQ(camada.areaFixa, 1);
@@ -54,9 +54,9 @@ TEST_F(PavimentoTeste, ApagarCamadaEsvaziaSoAAtiva) {
   Preencher({{"0", "0"}, {"1", "0"}});
   MudarCamada(1);
   Preencher({{"0", "-1"}, {"1", "-1"}});
-  e.Edit1 = "Sub-base";
-  e.gc1 = "BRITA";
-  e.Edit5 = "1.00000";
+  e.pavimento.Edit1 = "Sub-base";
+  e.pavimento.gc1 = "BRITA";
+  e.pavimento.Edit5 = "1.00000";
   e.Button7Click();
   const TSegs& segunda = e.secao.segs[SlotCamada(2)];
   EXPECT_EQ(segunda.nPontos, 0);
@@ -65,13 +65,13 @@ TEST_F(PavimentoTeste, ApagarCamadaEsvaziaSoAAtiva) {
 }
 
 TEST_F(PavimentoTeste, MenosCamadasNaoApagaAsOutras) {
-  e.ncam = 4;
+  e.pavimento.ncam = 4;
   e.ncamChange();
   MudarCamada(3);
   Preencher({{"0", "0"}, {"1", "0"}});
-  e.ncam = 2;
+  e.pavimento.ncam = 2;
   e.ncamChange();
-  EXPECT_EQ(e.pc, 1);  // the page shown is offered again
+  EXPECT_EQ(e.pavimento.pc, 1);  // the page shown is offered again
   EXPECT_EQ(e.secao.segs[SlotCamada(4)].nPontos, 2);
   EXPECT_NE(e.GerarTpo().find("\r\n| "), std::string::npos);
 }
@@ -81,12 +81,12 @@ TEST_F(PavimentoTeste, TotaisNormalizadosAoSair) {
     std::string digitado, normalizado;
   } casos[] = {{"14", "14.000"}, {"", "**********"}, {"x", "0.000"}};
   for (const auto& c : casos) {
-    e.edit6 = c.digitado;
+    e.pavimento.edit6 = c.digitado;
     e.edit6Exit();
-    EXPECT_EQ(e.edit6, c.normalizado);
-    e.edit7 = c.digitado;
+    EXPECT_EQ(e.pavimento.edit6, c.normalizado);
+    e.pavimento.edit7 = c.digitado;
     e.edit7Exit();
-    EXPECT_EQ(e.edit7, c.normalizado);
+    EXPECT_EQ(e.pavimento.edit7, c.normalizado);
   }
 }
 

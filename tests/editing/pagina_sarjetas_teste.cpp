@@ -71,19 +71,19 @@ TEST(PaginaSarjetas, SairDeUmaDimensaoNormalizaEReconstroi) {
 TEST(PaginaSarjetas, AcompanharRampaMudaORotuloEReconstroi) {
   TEstadoEditor e;
   Plataforma(e);
-  EXPECT_EQ(e.Label31, "Largura do Topo");
+  EXPECT_EQ(e.sarjetas.Label31, "Largura do Topo");
   tSarjetaParams& s = e.secao.sarjetaDir;
   s.larguraTopo = "0.5";
   s.larguraBase = "0.5";
   s.profundidade = "0.5";
   s.acompanharRampa = false;
   e.acsdClick();
-  EXPECT_EQ(e.Label23, "Largura Total");
-  EXPECT_EQ(e.Label31, "Largura do Topo");
+  EXPECT_EQ(e.sarjetas.Label23, "Largura Total");
+  EXPECT_EQ(e.sarjetas.Label31, "Largura do Topo");
   EXPECT_EQ(e.secao.segs[segSarjetaDir].nPontos, 4);
   s.acompanharRampa = true;
   e.acsdClick();  // no right cut slope to follow: the outline stays
-  EXPECT_EQ(e.Label23, "Largura à direita");
+  EXPECT_EQ(e.sarjetas.Label23, "Largura à direita");
   EXPECT_NEAR(static_cast<double>(e.secao.segs[segSarjetaDir].x[3]), 7.5, 1e-12);
 }
 

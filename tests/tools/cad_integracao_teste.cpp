@@ -105,24 +105,23 @@ TEST_F(CadIntegracao, SelecaoNasTresTabelas) {
 
   SelecionarNaProxima({0});
   editor.BitBtn1Click();
-  EXPECT_EQ(Coluna(editor.sg1, 1), (std::vector<std::string>{"-7.000", "0.000", "7.000"}));
+  EXPECT_EQ(Coluna(editor.plataforma.sg1, 1), (std::vector<std::string>{"-7.000", "0.000", "7.000"}));
   EXPECT_EQ(editor.secao.segs[segPlataforma].nPontos, 3);
 
   editor.pc1 = tPagina::ptal;
-  editor.opcaoTalude = tOpcaoTalude::ae;
+  editor.taludes.opcaoTalude = tOpcaoTalude::ae;
   SelecionarNaProxima({1, 0});
   editor.BitBtn2Click();
-  EXPECT_EQ(Coluna(editor.sg2, 1), (std::vector<std::string>{"-10.000", "-7.123"}));
+  EXPECT_EQ(Coluna(editor.taludes.sg2, 1), (std::vector<std::string>{"-10.000", "-7.123"}));
   EXPECT_EQ(editor.secao.segs[segAterroEsq].nPontos, 2);
 
   editor.pc1 = tPagina::tbsPavimento;
   SelecionarNaProxima({2});
   editor.BitBtn3Click();
-  EXPECT_EQ(Coluna(editor.sg3, 1),
+  EXPECT_EQ(Coluna(editor.pavimento.sg3, 1),
             (std::vector<std::string>{"-7.000", "7.000", "7.000", "-7.000", "-7.000"}));
-  EXPECT_EQ(Coluna(editor.sg3, 2),
-            (std::vector<std::string>{"0.000", "0.000", "-0.150", "-0.150", "0.000"}));
-  EXPECT_EQ(editor.Edit5, "2.10000        ");
+  EXPECT_EQ(Coluna(editor.pavimento.sg3, 2), (std::vector<std::string>{"0.000", "0.000", "-0.150", "-0.150", "0.000"}));
+  EXPECT_EQ(editor.pavimento.Edit5, "2.10000        ");
   EXPECT_EQ(editor.secao.segs[segCamada1].nPontos, 5);
 
   EXPECT_TRUE(dialogos->mensagens.empty()) << dialogos->mensagens.front().texto;
@@ -163,7 +162,7 @@ TEST_F(CadIntegracao, ExemploDesenhadoGravadoELidoPeloEzdxf) {
 // The one test that waits out the retry rule in real time.
 TEST_F(CadIntegracao, OcupadoMaisQue7500msDaAMensagem) {
   ASSERT_NO_FATAL_FAILURE(Iniciar({"--ocupado", "20000"}));
-  const TGradeTexto antes = editor.sg1;
+  const TGradeTexto antes = editor.plataforma.sg1;
   const auto inicio = tRelogio::now();
   editor.BitBtn1Click();
   const auto decorrido = tRelogio::now() - inicio;
@@ -172,13 +171,13 @@ TEST_F(CadIntegracao, OcupadoMaisQue7500msDaAMensagem) {
   ASSERT_EQ(dialogos->mensagens.size(), 1u);
   EXPECT_EQ(dialogos->mensagens[0].titulo, "Erro no AutoCAD !!!");
   EXPECT_EQ(dialogos->mensagens[0].texto, kTextoComandoAtivo);
-  EXPECT_EQ(editor.sg1, antes);
+  EXPECT_EQ(editor.plataforma.sg1, antes);
 }
 
 TEST_F(CadIntegracao, SubstitutoMortoNoMeioDoComando) {
   ASSERT_NO_FATAL_FAILURE(Iniciar({"--demora-selecao", "30000", "--selecao", "0"}));
   AdicionarPoligonal({0, 0, 1, 1});
-  const TGradeTexto antes = editor.sg1;
+  const TGradeTexto antes = editor.plataforma.sg1;
   const TSecaoTipo secaoAntes = editor.secao;
   const qint64 pid = processo.processId();
   std::thread matador([pid] {
@@ -192,7 +191,7 @@ TEST_F(CadIntegracao, SubstitutoMortoNoMeioDoComando) {
   ASSERT_EQ(dialogos->mensagens.size(), 1u);
   EXPECT_EQ(dialogos->mensagens[0].titulo, "Erro no AutoCAD !!!");
   EXPECT_EQ(dialogos->mensagens[0].texto, kTextoComunicacaoPerdida);
-  EXPECT_EQ(editor.sg1, antes);
+  EXPECT_EQ(editor.plataforma.sg1, antes);
   EXPECT_EQ(editor.secao, secaoAntes);
 
   // Its socket is left behind: the next command finds no CAD.

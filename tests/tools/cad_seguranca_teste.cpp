@@ -153,14 +153,14 @@ TEST_F(CadSeguranca, SelecaoSemFimDesisteDepoisDoLimite) {
   ASSERT_EQ(Iniciar(substituto, {"--demora-selecao", "30000", "--selecao", "0"}), "");
   editor.conectorCad = std::make_shared<TConectorSocketLocal>(prefixo, kLimiteNovasTentativas, 1s);
   editor.dialogos = dialogos;
-  const TGradeTexto antes = editor.sg1;
+  const TGradeTexto antes = editor.plataforma.sg1;
   editor.BitBtn1Click();
   ASSERT_EQ(dialogos->mensagens.size(), 1u);
   EXPECT_EQ(dialogos->mensagens[0].titulo, "Erro no AutoCAD !!!");
   EXPECT_EQ(dialogos->mensagens[0].texto,
             "A seleção no AutoCAD não terminou em 1 segundo; o editor deixou de esperar por "
             "ela.\rExecute esta função novamente.");
-  EXPECT_EQ(editor.sg1, antes);
+  EXPECT_EQ(editor.plataforma.sg1, antes);
 }
 
 }  // namespace

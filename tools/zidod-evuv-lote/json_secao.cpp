@@ -37,7 +37,7 @@ QJsonObject SecaoEmJson(const TEstadoEditor& editor, int versao) {
   const TSecaoTipo& secao = editor.secao;
   const TSegs& plataforma = secao.segs[segPlataforma];
   QJsonArray descricao;
-  for (const std::string& linha : editor.Memo1) descricao.append(Texto(linha));
+  for (const std::string& linha : editor.plataforma.Memo1) descricao.append(Texto(linha));
   QJsonArray segs;
   for (int slot = 0; slot < kNumSlots; ++slot) segs.append(SegEmJson(secao.segs[slot], slot));
   return {
@@ -50,9 +50,9 @@ QJsonObject SecaoEmJson(const TEstadoEditor& editor, int versao) {
                             {"espessuraTotal", Texto(plataforma.espessuraTotal)}}},
       {"sarjetaEsq", SarjetaEmJson(secao.sarjetaEsq)},
       {"sarjetaDir", SarjetaEmJson(secao.sarjetaDir)},
-      {"editor", QJsonObject{{"ncam", editor.ncam},
-                             {"ah", Texto(editor.ah)},
-                             {"mp", editor.mp},
+      {"editor", QJsonObject{{"ncam", editor.pavimento.ncam},
+                             {"ah", Texto(editor.desenho.ah)},
+                             {"mp", editor.desenho.mp},
                              {"descricao", descricao}}},
       {"segs", segs},
   };
