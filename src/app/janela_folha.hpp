@@ -27,8 +27,6 @@ class TfrmFolha : public QDialog {
   // beside the section's own.
   TfrmFolha(QWidget* pai, const TEstadoEditor& estado);
 
-  const tExportacaoFolha& Exportacao() const { return exportacao_; }
-
  public slots:
   void accept() override;
 

@@ -45,11 +45,6 @@ struct tMedidasPapel {
 constexpr tMedidasPapel kPapeis[] = {{tPapel::a4, 297, 210}, {tPapel::a3, 420, 297}};
 constexpr int kEscalas[] = {50, 100, 200};
 
-bool EhTalude(int slot) {
-  return slot == segAterroEsq || slot == segAterroDir || slot == segCorteEsq1 || slot == segCorteDir1 ||
-         (slot >= segCorteEsq2 && slot <= segCorteDir3);
-}
-
 bool EhCamada(int slot) { return slot >= segCamada1 && slot < segCamada1 + 12; }
 
 double Altura(const tCaixa& c) { return c.y2 - c.y1; }
@@ -202,7 +197,7 @@ void TMontagem::Taludes() {
   for (const int slot : {segAterroEsq, segAterroDir, segCorteEsq1, segCorteDir1, segCorteEsq2, segCorteDir2,
                          segCorteEsq3, segCorteDir3}) {
     const TSegs& seg = secao_.segs[slot];
-    if (seg.areaFixa != 0 || !EhTalude(slot)) continue;
+    if (seg.areaFixa != 0) continue;
     for (int k = 0; k + 1 < std::clamp(seg.nPontos, 0, kMaxPontos); ++k) {
       const long double dx = seg.x[k + 1] - seg.x[k];
       const long double dy = seg.y[k + 1] - seg.y[k];
