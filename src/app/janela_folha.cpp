@@ -77,6 +77,8 @@ TfrmFolha::TfrmFolha(QWidget* pai, const TEstadoEditor& estado)
   previa_->setFixedSize(kLarguraPrevia, kLarguraPrevia * 210 / 297);
   previa_->setAlignment(Qt::AlignCenter);
   coluna->addWidget(previa_);
+  aviso_ = new QLabel("A seção não cabe na folha nesta escala.", this);
+  coluna->addWidget(aviso_);
   auto* botoes = new QDialogButtonBox(this);
   QPushButton* exportar = botoes->addButton("Exportar", QDialogButtonBox::AcceptRole);
   exportar->setDefault(true);
@@ -119,7 +121,7 @@ void TfrmFolha::Mostrar() {
   const tFolha folha = MontarFolha(secao_, dados_, o);
   const QImage imagem = ImagemDaFolha(folha, kLarguraPrevia / folha.largura);
   previa_->setPixmap(QPixmap::fromImage(imagem.scaled(previa_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-  previa_->setToolTip(folha.cabe ? QString() : "A seção não cabe na folha nesta escala.");
+  aviso_->setVisible(!folha.cabe);
 }
 
 void TfrmFolha::accept() {

@@ -40,6 +40,7 @@ class TfrmFolha : public QDialog {
   QComboBox* papel_;
   QLineEdit* arquivo_;
   QLabel* previa_;
+  QLabel* aviso_;
 };
 
 }  // namespace zidod

@@ -81,6 +81,12 @@ TEST(FolhaLote, EscalaEPapelDados) {
   EXPECT_NE(Rodar("pdfinfo " + pdf.string()).second.find("(A3)"), std::string::npos);
   EXPECT_NE(Rodar("pdftotext " + pdf.string() + " -").second.find("Escala: 1:50"), std::string::npos);
   fs::remove(pdf);
+  // A scale the paper cannot hold is drawn all the same, with a warning.
+  const auto [cabe, aviso] = Folha(kExemplo + " -o " + pdf.string() + " --escala 50 --papel A4");
+  EXPECT_EQ(cabe, 0);
+  EXPECT_NE(aviso.find("não cabe na folha A4 na escala 1:50"), std::string::npos) << aviso;
+  EXPECT_TRUE(fs::exists(pdf));
+  fs::remove(pdf);
   for (const char* ruim : {" --escala 75", " --papel A5", " --escala", ""}) {
     const fs::path saida = Saida("ruim.pdf");
     const std::string argumentos = ruim[0] ? kExemplo + " -o " + saida.string() + ruim : kExemplo;

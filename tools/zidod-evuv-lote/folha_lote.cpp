@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <chrono>
 #include <filesystem>
+#include <iostream>
 #include <stdexcept>
 
 #include "document/numeros.hpp"
@@ -63,6 +64,9 @@ bool ComandoFolha(const std::vector<std::string>& args, int argc, char** argv) {
   for (const std::string& linha : editor.Memo1) descricao += (descricao.empty() ? "" : " ") + linha;
   const tFolha folha =
       MontarFolha(editor.secao, {descricao, std::filesystem::path(args[1]).filename().string(), Hoje()}, opcoes);
+  if (!folha.cabe)
+    std::cerr << "zidod-evuv-lote: a seção não cabe na folha " << (folha.papel == tPapel::a3 ? "A3" : "A4")
+              << " na escala 1:" << folha.escala << ".\n";
   if (Termina(saida, ".dxf"))
     GravarFolhaDxf(folha, saida);
   else
