@@ -6,15 +6,14 @@
 #include <limits>
 
 #include "view/folha_geometria.hpp"
+#include "view/folha_moldura.hpp"
 
 namespace zidod {
 
 namespace {
 
-constexpr double kMargem = 10;       // the frame's distance from the paper's edge
 constexpr double kFolgaDesenho = 4;  // between the frame and what it holds
-constexpr int kPontos = 7;           // labels and dimensions
-constexpr int kPontosTitulo = 10;
+constexpr int kPontos = kPontosFolha;
 constexpr double kFolgaCota = 1.2;    // between a dimension line and its text
 constexpr double kAlemDaCota = 0.8;   // extension lines pass their dimension line by this
 constexpr double kAfastamento = 1.5;  // extension lines start this far from their point
@@ -22,19 +21,7 @@ constexpr double kSeta = 1.8;         // arrowhead length
 constexpr double kFaixaSeta = 2.2;    // height of a crossfall's arrow under its text
 constexpr double kLonge = 1e5;        // "up to the top" for lines not yet cut to length
 
-constexpr std::array<tCor, 12> kTons = {{{255, 236, 179},
-                                         {200, 230, 201},
-                                         {187, 222, 251},
-                                         {248, 187, 208},
-                                         {225, 190, 231},
-                                         {255, 204, 188},
-                                         {178, 235, 242},
-                                         {240, 244, 195},
-                                         {215, 204, 200},
-                                         {197, 202, 233},
-                                         {255, 224, 178},
-                                         {207, 216, 220}}};
-constexpr tCor kTomSarjeta{224, 224, 224};
+// Hatch directions in degrees, one a layer.
 constexpr std::array<double, 12> kAngulos = {45, 135, 0, 90, 30, 150, 60, 120, 15, 165, 75, 105};
 
 struct tMedidasPapel {
@@ -103,7 +90,7 @@ void TMontagem::Secao() {
       duras_.push_back({pontos[k], pontos[(k + 1) % n], tTracado::secao});
     if (!fechada) continue;
     const int numero = EhCamada(slot) ? slot - segCamada1 + 1 : 0;
-    folha.areas.push_back({pontos, numero > 0 ? kTons[numero - 1] : kTomSarjeta, numero});
+    folha.areas.push_back({pontos, TomDaCamada(numero), numero});
     if (n >= 3) poligonos_.push_back(pontos);
   }
   folha.linhas.insert(folha.linhas.end(), duras_.begin(), duras_.end());
@@ -353,103 +340,6 @@ void Deslocar(tFolha& f, double dx, double dy) {
   }
 }
 
-void Linha(tFolha& f, double x1, double y1, double x2, double y2) {
-  f.linhas.push_back({{x1, y1}, {x2, y2}, tTracado::folha});
-}
-
-void Retangulo(tFolha& f, const tCaixa& c) {
-  Linha(f, c.x1, c.y1, c.x2, c.y1);
-  Linha(f, c.x2, c.y1, c.x2, c.y2);
-  Linha(f, c.x2, c.y2, c.x1, c.y2);
-  Linha(f, c.x1, c.y2, c.x1, c.y1);
-}
-
-void Texto(tFolha& f, const std::string& texto, int pontos, tTipoRotulo tipo, double x, double y) {
-  f.rotulos.push_back({texto, CaixaDoTexto(texto, pontos, x, y), pontos, tipo});
-}
-
-std::string ComVirgula(std::string texto) {
-  std::replace(texto.begin(), texto.end(), '.', ',');
-  return texto;
-}
-
-// The layers in use, in a table at the bottom left; returns its top.
-double Legenda(tFolha& f, const TSecaoTipo& secao) {
-  std::vector<std::array<std::string, 5>> linhas = {{"Nº", "Descrição", "Material", "Prefixo", "Área (m²)"}};
-  std::vector<int> numeros = {0};
-  for (int n = 1; n <= 12; ++n) {
-    const TSegs& c = secao.segs[segCamada1 + n - 1];
-    if (c.nPontos < 3) continue;
-    linhas.push_back({std::to_string(n), c.descricao, c.material, c.prefixo, ComVirgula(c.area)});
-    numeros.push_back(n);
-  }
-  if (numeros.size() == 1) return f.altura - kMargem;
-  const double altura = Altura(CaixaDoTexto("0", kPontos, 0, 0)) + 1.6;
-  constexpr double kAmostra = 12;
-  std::array<double, 5> larguras{};
-  for (const auto& l : linhas)
-    for (std::size_t k = 0; k < l.size(); ++k)
-      larguras[k] = std::max(larguras[k], Largura(CaixaDoTexto(l[k], kPontos, 0, 0)) + 2);
-  const double x0 = kMargem;
-  const double topo = f.altura - kMargem - altura * static_cast<double>(linhas.size() + 1);
-  double direita = x0 + kAmostra;
-  for (const double l : larguras) direita += l;
-  Texto(f, "LEGENDA", kPontos, tTipoRotulo::legenda, x0 + 1, topo + 0.8);
-  for (std::size_t i = 0; i < linhas.size(); ++i) {
-    const double y = topo + altura * static_cast<double>(i + 1);
-    Linha(f, x0, y, direita, y);
-    double x = x0 + kAmostra;
-    if (numeros[i] > 0) {
-      const tCaixa amostra{x0 + 1.5, y + 0.8, x0 + kAmostra - 1.5, y + altura - 0.8};
-      f.areas.push_back(
-          {{{amostra.x1, amostra.y1}, {amostra.x2, amostra.y1}, {amostra.x2, amostra.y2}, {amostra.x1, amostra.y2}},
-           kTons[numeros[i] - 1],
-           numeros[i]});
-    }
-    for (std::size_t k = 0; k < linhas[i].size(); ++k) {
-      Texto(f, linhas[i][k], kPontos, tTipoRotulo::legenda, x + 1, y + 0.8);
-      x += larguras[k];
-    }
-  }
-  double x = x0 + kAmostra;
-  Linha(f, x0 + kAmostra, topo + altura, x0 + kAmostra, f.altura - kMargem);
-  for (const double l : larguras) {
-    x += l;
-    Linha(f, x, topo + altura, x, f.altura - kMargem);
-  }
-  Linha(f, x0, topo, direita, topo);
-  Linha(f, direita, topo, direita, topo + altura);
-  return topo;
-}
-
-// The title block at the bottom right; returns its top.
-double Carimbo(tFolha& f, const tDadosFolha& dados, int escala) {
-  const std::vector<std::pair<std::string, int>> linhas = {
-      {"SEÇÃO TIPO", kPontosTitulo},          {dados.descricao, kPontos + 1},
-      {"Arquivo: " + dados.arquivo, kPontos}, {"Escala: 1:" + std::to_string(escala), kPontos},
-      {"Data: " + dados.data, kPontos},
-  };
-  double largura = 100;
-  double altura = 0;
-  for (const auto& [texto, pontos] : linhas) {
-    const tCaixa c = CaixaDoTexto(texto, pontos, 0, 0);
-    largura = std::max(largura, Largura(c) + 4);
-    altura += Altura(c) + 1.6;
-  }
-  const double x1 = f.largura - kMargem - largura;
-  const double topo = f.altura - kMargem - altura;
-  Linha(f, x1, topo, x1, f.altura - kMargem);
-  Linha(f, x1, topo, f.largura - kMargem, topo);
-  double y = topo;
-  for (std::size_t i = 0; i < linhas.size(); ++i) {
-    const auto& [texto, pontos] = linhas[i];
-    Texto(f, texto, pontos, tTipoRotulo::titulo, x1 + 2, y + 0.8);
-    y += Altura(CaixaDoTexto(texto, pontos, 0, 0)) + 1.6;
-    if (i + 1 < linhas.size()) Linha(f, x1, y, f.largura - kMargem, y);
-  }
-  return topo;
-}
-
 tFolha Montar(const TSecaoTipo& secao, const tDadosFolha& dados, tMedidasPapel papel, int escala) {
   TMontagem m(secao, escala);
   m.Secao();
@@ -468,10 +358,10 @@ tFolha Montar(const TSecaoTipo& secao, const tDadosFolha& dados, tMedidasPapel p
   tFolha moldura;
   moldura.largura = f.largura;
   moldura.altura = f.altura;
-  Retangulo(moldura, {kMargem, kMargem, f.largura - kMargem, f.altura - kMargem});
-  const double rodape = std::min(Legenda(moldura, secao), Carimbo(moldura, dados, escala));
-  const tCaixa area{kMargem + kFolgaDesenho, kMargem + kFolgaDesenho, f.largura - kMargem - kFolgaDesenho,
-                    rodape - kFolgaDesenho};
+  moldura.escala = escala;
+  const double rodape = Moldura(moldura, secao, dados);
+  const tCaixa area{kMargemFolha + kFolgaDesenho, kMargemFolha + kFolgaDesenho,
+                    f.largura - kMargemFolha - kFolgaDesenho, rodape - kFolgaDesenho};
   f.cabe = Largura(extensao) <= Largura(area) && Altura(extensao) <= Altura(area);
   // The section was laid out around its point (0, 0): it goes to the middle
   // of the room above the legend and the title block.
