@@ -109,7 +109,7 @@ struct tFolha {
   std::vector<tSetaFolha> setas;
   std::vector<tRotulo> rotulos;
   std::vector<tCotaFolha> cotas;  // the chain left to right, then the total
-  bool cabe = true;               // false when even the smallest scale overflows the paper
+  bool cabe = true;               // false when the section overflows its room at this scale
 };
 
 // The font a label's box is measured for.

@@ -134,6 +134,7 @@ TEST(FolhaLote, DxfTemCotasDeVerdade) {
     EXPECT_TRUE(textos.contains(QString::fromUtf8(t))) << t;
   EXPECT_EQ(textos.count("2,00 %"), 4);
   EXPECT_TRUE(j["camadas"].toArray().contains("CAMADA_1"));
+  EXPECT_FALSE(j["camadas"].toArray().contains("CAMADA_2"));  // the example has one layer
   // The layer in the section and its sample in the legend.
   EXPECT_EQ(j["preenchimentos"].toArray(), QJsonArray({"CAMADA_1", "CAMADA_1"}));
   fs::remove(dxf);

@@ -2,6 +2,7 @@
 
 #include <dxflib/dl_dxf.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -124,7 +125,10 @@ void Escrever(const tFolha& folha, const std::string& caminho) {
   if (!dw) throw ErroArquivo("Não foi possível criar " + caminho + ".");
   std::vector<tCamadaDxf> camadas = {{"0", 7},    {"SECAO", 7}, {"COTAS", 1},   {"TEXTOS", 7},
                                      {"EIXO", 5}, {"FOLHA", 8}, {"SARJETAS", 8}};
-  for (int n = 1; n <= 12; ++n) camadas.push_back({NomeCamada(n), kCores[static_cast<std::size_t>(n - 1)]});
+  // A layer of the drawing for each pavement layer on the sheet.
+  for (int n = 1; n <= 12; ++n)
+    if (std::any_of(folha.areas.begin(), folha.areas.end(), [n](const tAreaFolha& a) { return a.numero == n; }))
+      camadas.push_back({NomeCamada(n), kCores[static_cast<std::size_t>(n - 1)]});
 
   dxf.writeHeader(*dw);
   dw->dxfString(9, "$DWGCODEPAGE");
