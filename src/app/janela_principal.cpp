@@ -28,6 +28,7 @@
 #include "document/materiais.hpp"
 #include "janela_ajuda.hpp"
 #include "janela_entrada_manual.hpp"
+#include "janela_folha.hpp"
 #include "janela_materiais.hpp"
 #include "janela_historico.hpp"
 #include "janela_paginas.hpp"
@@ -155,6 +156,8 @@ void TForm1::CriarMenus() {
   item(arquivo, "&Abrir", QKeySequence(Qt::CTRL | Qt::Key_O), &TEstadoEditor::AbrirClick);
   item(arquivo, "&Salvar", QKeySequence(Qt::CTRL | Qt::Key_S), &TEstadoEditor::SalvarClick);
   item(arquivo, "Salvar &Como", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TEstadoEditor::SalvarComoClick);
+  connect(arquivo->addAction("Exportar &Folha..."), &QAction::triggered, this,
+          [this] { TfrmFolha(this, estado_).exec(); });
   arquivo->addSeparator();
   // "Sair" closes the window as its close button does, saving the materials.
   QAction* sair = arquivo->addAction("Sa&ir");

@@ -5,6 +5,7 @@
 //   zidod-evuv-lote desenhar ARQUIVO.tpo -o SAIDA.png|.svg|.pdf [--largura W] [--altura H]
 //   zidod-evuv-lote dxf ARQUIVO.tpo -o SAIDA.dxf
 //   zidod-evuv-lote cad ARQUIVO.tpo
+//   zidod-evuv-lote folha ARQUIVO.tpo -o SAIDA.pdf|.svg|.dxf|.png [--escala 50|100|200] [--papel A4|A3]
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include "document/numeros.hpp"
 #include "editing/estado_editor.hpp"
 #include "figura.hpp"
+#include "folha_lote.hpp"
 #include "json_secao.hpp"
 
 namespace {
@@ -27,7 +29,8 @@ constexpr const char* kUso =
     "  zidod-evuv-lote json ARQUIVO.tpo\n"
     "  zidod-evuv-lote desenhar ARQUIVO.tpo -o SAIDA.png|.svg|.pdf [--largura W] [--altura H]\n"
     "  zidod-evuv-lote dxf ARQUIVO.tpo -o SAIDA.dxf\n"
-    "  zidod-evuv-lote cad ARQUIVO.tpo\n";
+    "  zidod-evuv-lote cad ARQUIVO.tpo\n"
+    "  zidod-evuv-lote folha ARQUIVO.tpo -o SAIDA.pdf|.svg|.dxf|.png [--escala 50|100|200] [--papel A4|A3]\n";
 
 struct tErroUso : std::exception {};
 
@@ -105,6 +108,8 @@ int main(int argc, char** argv) {
       if (!zidod::ComandoDxf(args)) throw tErroUso();
     } else if (!args.empty() && args[0] == "cad") {
       if (!zidod::ComandoCad(args, argc, argv)) throw tErroUso();
+    } else if (!args.empty() && args[0] == "folha") {
+      if (!zidod::ComandoFolha(args, argc, argv)) throw tErroUso();
     } else {
       throw tErroUso();
     }
