@@ -126,6 +126,18 @@ class TEstadoEditor {
   std::string edit6 = "0.000";  // "Largura Total"
   std::string edit7 = "0.000";  // "Espessura Total"
 
+  // Computed areas: the text beside "Área" for the layer shown and in each
+  // gutter's group, with the warnings about their outlines. Worked out from
+  // the document whenever the picture is drawn; the file does not keep them.
+  struct tAreaCalculada {
+    std::string area;   // "Área calculada: 2.100 m²"; empty for an element without points
+    std::string aviso;  // one warning a line; empty when there is none
+    bool operator==(const tAreaCalculada&) const = default;
+  };
+  tAreaCalculada areaCamada;
+  tAreaCalculada areaSarjetaEsq;
+  tAreaCalculada areaSarjetaDir;
+
   // The drawing, its view transform and the strip below it.
   std::shared_ptr<TCanvas> Image = std::make_shared<TCanvasNulo>(467, 468);
   int ImageLargura = 467;  // size of the drawing area; the raster follows at the next redraw
@@ -350,6 +362,7 @@ class TEstadoEditor {
   void CapturarTabela(const TGradeTexto& tabela, int t, std::uint8_t tipo);
   void CarregarNaTabela(int t);
   void CarregarCamada();
+  void CalcularAreas();
   void Acoplar(tEntradaManual& campos, tCampoManual tEntradaManual::*saiu, bool distanciaPadrao,
                const char* botaoInserir);
   void CopiarTabelaNoElemento(const TGradeTexto& tabela, int slot);
