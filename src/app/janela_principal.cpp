@@ -424,8 +424,15 @@ void TForm1::Mostrar() {
   MostrarCampoManual(t.dn0, estado_.GroupBox5.desnivel);
   MostrarCampoManual(t.pr0, estado_.GroupBox5.porcento);
 
+  const auto mostrarArea = [](QLabel* area, QLabel* aviso, const TEstadoEditor::tAreaCalculada& a) {
+    area->setText(Q(a.area));
+    aviso->setText(Q(a.aviso));
+    aviso->setVisible(!a.aviso.empty());
+  };
+
   // SARJETAS.
-  const auto mostrarLado = [](tLadoSarjeta& lado, const tSarjetaParams& s, const std::string& rotulo) {
+  const auto mostrarLado = [&mostrarArea](tLadoSarjeta& lado, const tSarjetaParams& s, const std::string& rotulo,
+                                          const TEstadoEditor::tAreaCalculada& area) {
     Marcar(lado.existencia, s.existencia);
     lado.rotuloLargura->setText(Q(rotulo));
     MostrarTexto(lado.larguraTopo, s.larguraTopo);
@@ -433,9 +440,10 @@ void TForm1::Mostrar() {
     MostrarTexto(lado.profundidade, s.profundidade);
     MostrarTexto(lado.prefixo, s.prefixo);
     lado.acompanhar->setChecked(s.acompanharRampa);
+    mostrarArea(lado.areaCalculada, lado.avisoArea, area);
   };
-  mostrarLado(sarjetas_->esquerda, estado_.secao.sarjetaEsq, estado_.Label31);
-  mostrarLado(sarjetas_->direita, estado_.secao.sarjetaDir, estado_.Label23);
+  mostrarLado(sarjetas_->esquerda, estado_.secao.sarjetaEsq, estado_.Label31, estado_.areaSarjetaEsq);
+  mostrarLado(sarjetas_->direita, estado_.secao.sarjetaDir, estado_.Label23, estado_.areaSarjetaDir);
 
   // PAVIMENTO.
   tPaginaPavimento& v = *pavimento_;
@@ -448,6 +456,7 @@ void TForm1::Mostrar() {
   MostrarTexto(v.Edit1, estado_.Edit1);
   MostrarTexto(v.Edit2, estado_.Edit2);
   MostrarTexto(v.Edit5, estado_.Edit5);
+  mostrarArea(v.areaCalculada, v.avisoArea, estado_.areaCamada);
   QStringList itens;
   for (const std::string& m : estado_.gc1Itens) itens << Q(m);
   QStringList atuais;
