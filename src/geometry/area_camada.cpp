@@ -58,6 +58,10 @@ bool NoSegmento(tPontoGrade a, tPontoGrade b, tPontoGrade c) {
 
 // The closed segments ab and cd have a point in common.
 bool SeTocam(tPontoGrade a, tPontoGrade b, tPontoGrade c, tPontoGrade d) {
+  // Most pairs lie apart: their boxes tell without an orientation.
+  if (std::max(a.x, b.x) < std::min(c.x, d.x) || std::max(c.x, d.x) < std::min(a.x, b.x) ||
+      std::max(a.y, b.y) < std::min(c.y, d.y) || std::max(c.y, d.y) < std::min(a.y, b.y))
+    return false;
   const int o1 = Orientacao(a, b, c);
   const int o2 = Orientacao(a, b, d);
   const int o3 = Orientacao(c, d, a);
