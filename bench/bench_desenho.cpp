@@ -2,8 +2,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <cmath>
 
 #include "document/numeros.hpp"
+#include "geometry/area_camada.hpp"
 #include "geometry/montagem.hpp"
 #include "platform/canvas_qt.hpp"
 #include "secao_maxima.hpp"
@@ -94,6 +96,21 @@ void BM_CapturarEMontar(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CapturarEMontar)->Unit(benchmark::kMicrosecond);
+
+// What every redraw adds for the computed areas: a layer of 101 points that
+// does not cross itself, so that every pair of sides is tested.
+void BM_AnalisarCamadaMaxima(benchmark::State& state) {
+  TSegs camada;
+  camada.areaFixa = 1;
+  camada.nPontos = kMaxPontos;
+  for (int i = 0; i < kMaxPontos; ++i) {
+    const long double a = 2 * 3.14159265358979L * i / kMaxPontos;
+    camada.x[static_cast<std::size_t>(i)] = 7 * std::cos(a);
+    camada.y[static_cast<std::size_t>(i)] = 0.15L * std::sin(a);
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(AnalisarElemento(camada));
+}
+BENCHMARK(BM_AnalisarCamadaMaxima)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zidod

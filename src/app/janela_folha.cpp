@@ -37,7 +37,7 @@ std::string ComExtensao(std::string caminho) {
 
 tDadosFolha Dados(const TEstadoEditor& estado) {
   tDadosFolha d;
-  for (const std::string& linha : estado.Memo1) d.descricao += (d.descricao.empty() ? "" : " ") + linha;
+  for (const std::string& linha : estado.plataforma.Memo1) d.descricao += (d.descricao.empty() ? "" : " ") + linha;
   d.arquivo = std::filesystem::path(estado.secao.nomeArquivo).filename().string();
   d.data = QDate::currentDate().toString("dd/MM/yyyy").toStdString();
   return d;

@@ -1,15 +1,17 @@
 // The four pages of the main window and how their widgets reach the handlers.
+#include "janela_paginas.hpp"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "campos_manuais.hpp"
-#include "janela_paginas.hpp"
 
 namespace zidod {
 
@@ -60,6 +62,19 @@ int LarguraIdentificador(const QTableView* tabela) {
                                 QString::fromUtf8(id.texto.data(), static_cast<int>(id.texto.size()))));
   const int margem = tabela->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tabela) + 1;
   return texto + 2 * margem + 1;
+}
+
+// The computed area of an element and, below it, the warnings about its
+// outline, in a muted warning colour: they inform and block nothing.
+void CriarAreaCalculada(QWidget* pai, const QString& nome, QLabel*& area, QLabel*& aviso) {
+  area = Rotulo("", pai);
+  area->setObjectName("areaCalculada" + nome);
+  aviso = Rotulo("", pai);
+  aviso->setObjectName("avisoArea" + nome);
+  aviso->setWordWrap(true);
+  QPalette cores = aviso->palette();
+  cores.setColor(QPalette::WindowText, QColor(138, 90, 0));
+  aviso->setPalette(cores);
 }
 
 // Column widths fit "-123.456" and ">>" in the window's font.
@@ -285,8 +300,11 @@ QGroupBox* TForm1::CriarSarjeta(const QString& titulo, tLadoSarjeta& lado, bool 
   grade->addWidget(lado.prefixo, 4, 1);
   lado.acompanhar = new QCheckBox("Acompanhar rampa do talude de corte", grupo);
   grade->addWidget(lado.acompanhar, 5, 0, 1, 2);
+  CriarAreaCalculada(grupo, esquerda ? "SarjetaEsq" : "SarjetaDir", lado.areaCalculada, lado.avisoArea);
+  grade->addWidget(lado.areaCalculada, 6, 0, 1, 2);
+  grade->addWidget(lado.avisoArea, 7, 0, 1, 2);
   lado.apagar = new QPushButton(esquerda ? "Apagar Sarjeta Esquerda" : "Apagar Sarjeta Direita", grupo);
-  grade->addWidget(lado.apagar, 6, 0, 1, 2);
+  grade->addWidget(lado.apagar, 8, 0, 1, 2);
 
   const auto params = [this, esquerda]() -> tSarjetaParams& {
     return esquerda ? estado_.secao.sarjetaEsq : estado_.secao.sarjetaDir;
@@ -377,6 +395,9 @@ QWidget* TForm1::CriarPavimento() {
   dados->addWidget(Rotulo("Área", v.pagina), 3, 0);
   dados->addWidget(v.Edit5, 3, 1);
   dados->addWidget(Rotulo("m2", v.pagina), 3, 2);
+  CriarAreaCalculada(v.pagina, "Camada", v.areaCalculada, v.avisoArea);
+  dados->addWidget(v.areaCalculada, 4, 1, 1, 2);
+  dados->addWidget(v.avisoArea, 5, 0, 1, 3);
   coluna->addLayout(dados);
   GuardarTexto(v.Edit1, this, estado_.pavimento.Edit1);
   GuardarTexto(v.Edit2, this, estado_.pavimento.Edit2);

@@ -71,6 +71,8 @@ struct TForm1::tLadoSarjeta {
   TAlignEdit* prefixo = nullptr;       // ple / pld
   QCheckBox* acompanhar = nullptr;     // acse / acsd
   QPushButton* apagar = nullptr;       // Button1 / Button2
+  QLabel* areaCalculada = nullptr;
+  QLabel* avisoArea = nullptr;
 };
 
 struct TForm1::tPaginaSarjetas {
@@ -87,6 +89,8 @@ struct TForm1::tPaginaPavimento {
   QComboBox* gc1 = nullptr;
   TAlignEdit* Edit2 = nullptr;
   TAlignEdit* Edit5 = nullptr;
+  QLabel* areaCalculada = nullptr;
+  QLabel* avisoArea = nullptr;
   QTableView* sg3 = nullptr;
   TModeloTabela* modelo = nullptr;
   QPushButton* BitBtn3 = nullptr;

@@ -427,8 +427,15 @@ void TForm1::Mostrar() {
   MostrarCampoManual(t.dn0, estado_.taludes.GroupBox5.desnivel);
   MostrarCampoManual(t.pr0, estado_.taludes.GroupBox5.porcento);
 
+  const auto mostrarArea = [](QLabel* area, QLabel* aviso, const tAreaCalculada& a) {
+    area->setText(Q(a.area));
+    aviso->setText(Q(a.aviso));
+    aviso->setVisible(!a.aviso.empty());
+  };
+
   // SARJETAS.
-  const auto mostrarLado = [](tLadoSarjeta& lado, const tSarjetaParams& s, const std::string& rotulo) {
+  const auto mostrarLado = [&mostrarArea](tLadoSarjeta& lado, const tSarjetaParams& s, const std::string& rotulo,
+                                          const tAreaCalculada& area) {
     Marcar(lado.existencia, s.existencia);
     lado.rotuloLargura->setText(Q(rotulo));
     MostrarTexto(lado.larguraTopo, s.larguraTopo);
@@ -436,9 +443,10 @@ void TForm1::Mostrar() {
     MostrarTexto(lado.profundidade, s.profundidade);
     MostrarTexto(lado.prefixo, s.prefixo);
     lado.acompanhar->setChecked(s.acompanharRampa);
+    mostrarArea(lado.areaCalculada, lado.avisoArea, area);
   };
-  mostrarLado(sarjetas_->esquerda, estado_.secao.sarjetaEsq, estado_.sarjetas.Label31);
-  mostrarLado(sarjetas_->direita, estado_.secao.sarjetaDir, estado_.sarjetas.Label23);
+  mostrarLado(sarjetas_->esquerda, estado_.secao.sarjetaEsq, estado_.sarjetas.Label31, estado_.sarjetas.areaSarjetaEsq);
+  mostrarLado(sarjetas_->direita, estado_.secao.sarjetaDir, estado_.sarjetas.Label23, estado_.sarjetas.areaSarjetaDir);
 
   // PAVIMENTO.
   tPaginaPavimento& v = *pavimento_;
@@ -451,6 +459,7 @@ void TForm1::Mostrar() {
   MostrarTexto(v.Edit1, estado_.pavimento.Edit1);
   MostrarTexto(v.Edit2, estado_.pavimento.Edit2);
   MostrarTexto(v.Edit5, estado_.pavimento.Edit5);
+  mostrarArea(v.areaCalculada, v.avisoArea, estado_.pavimento.areaCamada);
   QStringList itens;
   for (const std::string& m : estado_.pavimento.gc1Itens) itens << Q(m);
   QStringList atuais;

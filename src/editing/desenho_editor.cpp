@@ -36,6 +36,9 @@ tContextoDesenho TEstadoEditor::ContextoDesenho() const {
 
 void TEstadoEditor::DesenharSecao() {
   if (desenhoAdiado_) return;
+  // Every change of the document ends in a drawing, and so do the layer
+  // page's changes: the computed areas follow the picture.
+  CalcularAreas();
   fundo_.reset();
   zidod::DesenharSecao(*Image, secao, ContextoDesenho(), vista);
 }

@@ -60,6 +60,15 @@ struct tEntradaManual {
   bool operator==(const tEntradaManual&) const = default;
 };
 
+// A computed area: the text shown for a layer or gutter, with the warnings
+// about its outline. Worked out from the document whenever the picture is
+// drawn; the file does not keep it.
+struct tAreaCalculada {
+  std::string area;   // "Área calculada: 2.100 m²"; empty for an element without points
+  std::string aviso;  // one warning a line; empty when there is none
+  bool operator==(const tAreaCalculada&) const = default;
+};
+
 // A point table as a new section shows it: the marker and the origin in its first row.
 TGradeTexto TabelaInicial(std::vector<std::string> titulos);
 
@@ -220,6 +229,8 @@ class TEstadoEditor {
   struct tSarjetas {
     std::string Label31 = "Largura do Topo";
     std::string Label23 = "Largura do Topo";
+    tAreaCalculada areaSarjetaEsq;  // in each gutter's group
+    tAreaCalculada areaSarjetaDir;
     bool operator==(const tSarjetas&) const = default;
   };
   tSarjetas sarjetas;
@@ -249,6 +260,7 @@ class TEstadoEditor {
     TGradeTexto sg3 = TabelaInicial({"", "X", "Y"});
     std::string edit6 = "0.000";  // "Largura Total"
     std::string edit7 = "0.000";  // "Espessura Total"
+    tAreaCalculada areaCamada;    // beside "Área", for the layer shown
     bool operator==(const tPavimento&) const = default;
   };
   tPavimento pavimento;
@@ -368,6 +380,7 @@ class TEstadoEditor {
   void CapturarTabela(const TGradeTexto& tabela, int t, std::uint8_t tipo);
   void CarregarNaTabela(int t);
   void CarregarCamada();
+  void CalcularAreas();
   void Acoplar(tEntradaManual& campos, tCampoManual tEntradaManual::*saiu, bool distanciaPadrao,
                const char* botaoInserir);
   void CopiarTabelaNoElemento(const TGradeTexto& tabela, int slot);

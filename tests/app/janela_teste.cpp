@@ -126,6 +126,19 @@ TEST_F(JanelaTeste, CampoDeDistanciaRecusaLetrasEAvisaDaVirgula) {
   EXPECT_EQ(avisos, std::vector<std::string>{"Distância Inválida."});
 }
 
+TEST_F(JanelaTeste, AreasCalculadasEAvisosMostrados) {
+  Filho<QTabWidget>("pc1")->setCurrentIndex(3);
+  EXPECT_EQ(Filho<QLabel>("areaCalculadaCamada")->text(), "Área calculada: 2.100 m²");
+  EXPECT_TRUE(Filho<QLabel>("avisoAreaCamada")->isHidden());
+  // The file's gutter is an open line until it is rebuilt.
+  EXPECT_EQ(Filho<QLabel>("areaCalculadaSarjetaEsq")->text(), "Área calculada: 0.078 m²");
+  auto* aviso = Filho<QLabel>("avisoAreaSarjetaEsq");
+  EXPECT_EQ(aviso->text(), "A sarjeta não é fechada.");
+  EXPECT_FALSE(aviso->isHidden());
+  EXPECT_EQ(Filho<QLabel>("areaCalculadaSarjetaDir")->text(), "");
+  EXPECT_TRUE(Filho<QLabel>("avisoAreaSarjetaDir")->isHidden());
+}
+
 TEST_F(JanelaTeste, PonteiroSobreODesenhoMostraAsLeituras) {
   auto* imagem = Filho<QWidget>("Image");
   QTest::mouseMove(imagem, QPoint(40, 30));

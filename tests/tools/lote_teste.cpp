@@ -9,6 +9,9 @@
 #include <filesystem>
 
 #include "document/arquivo.hpp"
+#include "document/formato_tpo.hpp"
+#include "document/secao.hpp"
+#include "editing/exemplo_tpo.hpp"
 
 namespace zidod {
 namespace {
@@ -81,6 +84,28 @@ TEST(Lote, JsonDoExemplo) {
   ASSERT_EQ(sarjeta.size(), 4);
   EXPECT_DOUBLE_EQ(sarjeta[1]["x"].toDouble(), -7.4);
   EXPECT_DOUBLE_EQ(sarjeta[1]["y"].toDouble(), -0.34);
+
+  // Computed areas and warnings for the layers and the two gutters only.
+  EXPECT_NEAR(segs[SlotCamada(1)]["areaCalculada"].toDouble(), 2.1, 1e-12);
+  EXPECT_EQ(segs[SlotCamada(1)]["avisos"].toArray(), QJsonArray());
+  EXPECT_NEAR(segs[5]["areaCalculada"].toDouble(), 0.078, 1e-12);
+  EXPECT_EQ(segs[5]["avisos"].toArray(), QJsonArray({"A sarjeta não é fechada."}));
+  EXPECT_EQ(segs[SlotCamada(2)]["areaCalculada"].toDouble(-1), 0);
+  for (const int slot : {0, 4, 7, 24}) EXPECT_FALSE(segs[slot].toObject().contains("areaCalculada")) << slot;
+}
+
+TEST(Lote, JsonAvisaDeUmaCamadaQueSeCruza) {
+  const fs::path arquivo = Temporario("cruzada.tpo");
+  // The example with its layer's last two points swapped.
+  std::vector<std::string> linhas = kLinhasExemplo;
+  std::swap(linhas[linhas.size() - 1], linhas[linhas.size() - 2]);
+  GravarArquivo(arquivo.string(), MontarArquivoTpo(linhas));
+  const tResultado r = Executar("json " + arquivo.string());
+  ASSERT_EQ(r.codigo, 0) << r.erros;
+  const QJsonObject camada =
+      QJsonDocument::fromJson(QByteArray::fromStdString(r.saida))["segs"][SlotCamada(1)].toObject();
+  EXPECT_EQ(camada["avisos"].toArray(), QJsonArray({"A camada cruza a si mesma entre os pontos 4 e 1."}));
+  fs::remove(arquivo);
 }
 
 TEST(Lote, ErrosSaemComCodigo1ESemArquivo) {

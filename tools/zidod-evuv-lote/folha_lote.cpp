@@ -61,7 +61,7 @@ bool ComandoFolha(const std::vector<std::string>& args, int argc, char** argv) {
   TEstadoEditor editor;
   editor.LerTpo(args[1]);
   std::string descricao;
-  for (const std::string& linha : editor.Memo1) descricao += (descricao.empty() ? "" : " ") + linha;
+  for (const std::string& linha : editor.plataforma.Memo1) descricao += (descricao.empty() ? "" : " ") + linha;
   const tFolha folha =
       MontarFolha(editor.secao, {descricao, std::filesystem::path(args[1]).filename().string(), Hoje()}, opcoes);
   if (!folha.cabe)

@@ -2,6 +2,8 @@
 
 #include <QJsonArray>
 
+#include "geometry/area_camada.hpp"
+
 namespace zidod {
 
 namespace {
@@ -14,6 +16,14 @@ QJsonObject SarjetaEmJson(const tSarjetaParams& s) {
           {"prefixo", Texto(s.prefixo)},         {"acompanharRampa", s.acompanharRampa}};
 }
 
+// The closed elements the editor shows a computed area for: the layers and
+// the two gutters it builds.
+const char* ElementoComArea(int slot) {
+  if (EhCamada(slot)) return "camada";
+  if (slot == segSarjetaEsq || slot == segSarjetaDir) return "sarjeta";
+  return nullptr;
+}
+
 QJsonObject SegEmJson(const TSegs& seg, int slot) {
   QJsonArray pontos;
   for (int i = 0; i < seg.nPontos; ++i)
@@ -21,14 +31,22 @@ QJsonObject SegEmJson(const TSegs& seg, int slot) {
                               {"y", static_cast<double>(seg.y[i])},
                               {"rotulo", Texto(seg.rotulo[i])},
                               {"codigo", seg.codigo[i]}});
-  return {{"slot", slot},
-          {"descricao", Texto(seg.descricao)},
-          {"material", Texto(seg.material)},
-          {"prefixo", Texto(seg.prefixo)},
-          {"prefixoOffset", Texto(seg.prefixoOffset)},
-          {"area", Texto(seg.area)},
-          {"areaFixa", seg.areaFixa},
-          {"pontos", pontos}};
+  QJsonObject objeto{{"slot", slot},
+                     {"descricao", Texto(seg.descricao)},
+                     {"material", Texto(seg.material)},
+                     {"prefixo", Texto(seg.prefixo)},
+                     {"prefixoOffset", Texto(seg.prefixoOffset)},
+                     {"area", Texto(seg.area)},
+                     {"areaFixa", seg.areaFixa},
+                     {"pontos", pontos}};
+  if (const char* elemento = ElementoComArea(slot)) {
+    const tAreaContorno analise = AnalisarElemento(seg);
+    QJsonArray avisos;
+    for (const tAvisoContorno& aviso : analise.avisos) avisos.append(Texto(TextoAviso(aviso, elemento)));
+    objeto["areaCalculada"] = static_cast<double>(analise.area);
+    objeto["avisos"] = avisos;
+  }
+  return objeto;
 }
 
 }  // namespace
