@@ -3,6 +3,7 @@
 // needs a display for these, so they run without one.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
