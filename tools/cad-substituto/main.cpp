@@ -3,6 +3,7 @@
 //
 //   cad-substituto [--classe NOME] [--abrir DESENHO.dxf] [--sem-desenho]
 //   cad-substituto --teste [--selecao I,J,...] [--demora-selecao MS] [--ocupado MS] ...
+//   cad-substituto --help | --version
 //
 // In test mode there is no window: a selection returns the polylines given
 // by --selecao (or by the member TesteSelecao), after --demora-selecao ms,
@@ -13,7 +14,6 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -22,6 +22,7 @@
 #include "cad_substituto.hpp"
 #include "document/numeros.hpp"
 #include "dxf.hpp"
+#include "editing/versao_programa.hpp"
 #include "janela_substituto.hpp"
 #include "servidor_local.hpp"
 
@@ -31,7 +32,29 @@ constexpr const char* kUso =
     "Uso: cad-substituto [--classe NOME] [--abrir DESENHO.dxf] [--sem-desenho]\n"
     "                    [--teste [--selecao I,J,...] [--demora-selecao MS] [--ocupado MS]]\n";
 
+constexpr const char* kAjuda =
+    "\n"
+    "cad-substituto: um programa de CAD que atende o Editor de Zidod Evuv como o AutoCAD o atenderia.\n"
+    "Guarda polilinhas em camadas, abre e grava desenhos DXF (R2000) e deixa escolher polilinhas\n"
+    "para \"Selecionar no CAD\".\n"
+    "\n"
+    "  --classe NOME            atende pelo nome de classe NOME (de início, AutoCAD.Application)\n"
+    "  --abrir DESENHO.dxf      abre o desenho no lugar do desenho vazio\n"
+    "  --sem-desenho            começa sem nenhum desenho aberto\n"
+    "  --help                   mostra este texto\n"
+    "  --version                mostra a versão\n"
+    "\n"
+    "Para os testes, sem janela:\n"
+    "  --teste                  atende sem janela; \"pronto\" na saída padrão diz que já atende\n"
+    "  --selecao I,J,...        a seleção devolve estas polilinhas\n"
+    "  --demora-selecao MS      a seleção demora MS milissegundos\n"
+    "  --ocupado MS             recusa as chamadas como ocupado durante MS milissegundos\n"
+    "\n"
+    "Código de saída: 0 ao fechar, 1 em qualquer erro, 2 com uma opção desconhecida.\n";
+
 struct tOpcoes {
+  bool ajuda = false;
+  bool versao = false;
   std::string classe = "AutoCAD.Application";
   std::string abrir;
   bool semDesenho = false;
@@ -42,6 +65,10 @@ struct tOpcoes {
 };
 
 struct tErroUso : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct tOpcaoDesconhecida : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
@@ -72,7 +99,11 @@ tOpcoes LerOpcoes(const std::vector<std::string>& args) {
       if (i + 1 >= args.size()) throw tErroUso("falta o valor de " + a);
       return args[++i];
     };
-    if (a == "--classe")
+    if (a == "--help")
+      o.ajuda = true;
+    else if (a == "--version")
+      o.versao = true;
+    else if (a == "--classe")
       o.classe = valor();
     else if (a == "--abrir")
       o.abrir = valor();
@@ -87,37 +118,42 @@ tOpcoes LerOpcoes(const std::vector<std::string>& args) {
     else if (a == "--ocupado")
       o.ocupadoMs = Milissegundos(valor());
     else
-      throw tErroUso("opção desconhecida: " + a);
+      throw tOpcaoDesconhecida(a);
   }
   if (o.classe.empty()) throw tErroUso("o nome de classe não pode ser vazio");
   return o;
 }
 
-bool PedeTeste(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i)
-    if (std::strcmp(argv[i], "--teste") == 0) return true;
-  return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Without a window there is nothing to show: no display is needed.
-  std::unique_ptr<QCoreApplication> aplicacao;
-  if (PedeTeste(argc, argv))
-    aplicacao = std::make_unique<QCoreApplication>(argc, argv);
-  else
-    aplicacao = std::make_unique<QApplication>(argc, argv);
-
+  // The options are read before Qt starts, so that --help and a wrong option need no display.
   tOpcoes opcoes;
   try {
-    std::vector<std::string> args;
-    for (const QString& a : aplicacao->arguments().mid(1)) args.push_back(a.toStdString());
-    opcoes = LerOpcoes(args);
+    opcoes = LerOpcoes(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const tOpcaoDesconhecida& e) {
+    std::cerr << "cad-substituto: opção desconhecida \"" << e.what()
+              << "\". Uso: cad-substituto [--classe NOME] [--abrir DESENHO.dxf] [--sem-desenho] (veja --help)\n";
+    return 2;
   } catch (const std::exception& e) {
     std::cerr << "cad-substituto: " << e.what() << "\n" << kUso;
     return 1;
   }
+  if (opcoes.ajuda) {
+    std::cout << kUso << kAjuda;
+    return 0;
+  }
+  if (opcoes.versao) {
+    std::cout << "cad-substituto " << zidod::VersaoPrograma << '\n';
+    return 0;
+  }
+
+  // Without a window there is nothing to show: no display is needed.
+  std::unique_ptr<QCoreApplication> aplicacao;
+  if (opcoes.teste)
+    aplicacao = std::make_unique<QCoreApplication>(argc, argv);
+  else
+    aplicacao = std::make_unique<QApplication>(argc, argv);
 
   zidod::TCadSubstituto cad(opcoes.teste);
   try {

@@ -6,6 +6,7 @@
 //   zidod-evuv-lote dxf ARQUIVO.tpo -o SAIDA.dxf
 //   zidod-evuv-lote cad ARQUIVO.tpo
 //   zidod-evuv-lote folha ARQUIVO.tpo -o SAIDA.pdf|.svg|.dxf|.png [--escala 50|100|200] [--papel A4|A3]
+//   zidod-evuv-lote --help | --version
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include "cad_lote.hpp"
 #include "document/numeros.hpp"
 #include "editing/estado_editor.hpp"
+#include "editing/versao_programa.hpp"
 #include "figura.hpp"
 #include "folha_lote.hpp"
 #include "json_secao.hpp"
@@ -31,6 +33,23 @@ constexpr const char* kUso =
     "  zidod-evuv-lote dxf ARQUIVO.tpo -o SAIDA.dxf\n"
     "  zidod-evuv-lote cad ARQUIVO.tpo\n"
     "  zidod-evuv-lote folha ARQUIVO.tpo -o SAIDA.pdf|.svg|.dxf|.png [--escala 50|100|200] [--papel A4|A3]\n";
+
+constexpr const char* kAjuda =
+    "  zidod-evuv-lote --help | --version\n"
+    "\n"
+    "Lê, confere, desenha e exporta seções tipo (.tpo) sem abrir o editor.\n"
+    "\n"
+    "  verificar  lê o arquivo e o grava de novo (na saída padrão, ou em -o SAIDA.tpo)\n"
+    "  json       mostra a seção como JSON\n"
+    "  desenhar   desenha a seção como o editor a mostra ao abrir o arquivo (PNG, SVG ou PDF)\n"
+    "  dxf        desenha a seção num desenho DXF\n"
+    "  cad        desenha a seção no programa de CAD em execução\n"
+    "  folha      desenha a folha da seção tipo, cotada, para o relatório do projeto (PDF, SVG, DXF ou PNG)\n"
+    "\n"
+    "  --help     mostra este texto\n"
+    "  --version  mostra a versão\n"
+    "\n"
+    "Código de saída: 0 se tudo correu bem, 1 em qualquer erro, 2 com uma opção desconhecida.\n";
 
 struct tErroUso : std::exception {};
 
@@ -97,6 +116,19 @@ void Desenhar(const std::vector<std::string>& args, int argc, char** argv) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && args[0] == "--help") {
+    std::cout << kUso << kAjuda;
+    return 0;
+  }
+  if (!args.empty() && args[0] == "--version") {
+    std::cout << "zidod-evuv-lote " << zidod::VersaoPrograma << '\n';
+    return 0;
+  }
+  if (!args.empty() && args[0].starts_with('-')) {
+    std::cerr << "zidod-evuv-lote: opção desconhecida \"" << args[0]
+              << "\". Uso: zidod-evuv-lote COMANDO ARQUIVO.tpo [OPÇÕES] (veja --help)\n";
+    return 2;
+  }
   try {
     if (!args.empty() && args[0] == "verificar")
       Verificar(args);
