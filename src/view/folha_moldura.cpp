@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "document/numeros.hpp"
+#include "geometry/area_camada.hpp"
+
 namespace zidod {
 
 namespace {
@@ -49,18 +52,22 @@ std::string ComVirgula(std::string texto) {
 
 // The layers in use, in a table at the bottom left; returns its top.
 double Legenda(tFolha& f, const TSecaoTipo& secao) {
-  std::vector<std::array<std::string, 5>> linhas = {{"Nº", "Descrição", "Material", "Prefixo", "Área (m²)"}};
+  std::vector<std::array<std::string, 6>> linhas = {
+      {"Nº", "Descrição", "Material", "Prefixo", "Área (m²)", "Área calculada (m²)"}};
   std::vector<int> numeros = {0};
   for (int n = 1; n <= 12; ++n) {
     const TSegs& c = secao.segs[segCamada1 + n - 1];
     if (c.nPontos < 3) continue;
-    linhas.push_back({std::to_string(n), c.descricao, c.material, c.prefixo, ComVirgula(c.area)});
+    // The stored area comes from the CAD; the computed one shows whether it
+    // still matches the outline.
+    const std::string calculada = ComVirgula(FloatParaTextoFixo(AnalisarElemento(c).area, 3, 15));
+    linhas.push_back({std::to_string(n), c.descricao, c.material, c.prefixo, ComVirgula(c.area), calculada});
     numeros.push_back(n);
   }
   if (numeros.size() == 1) return f.altura - kMargemFolha;
   const double altura = Altura(CaixaDoTexto("0", kPontosFolha, 0, 0)) + 1.6;
   constexpr double kAmostra = 12;
-  std::array<double, 5> larguras{};
+  std::array<double, 6> larguras{};
   for (const auto& l : linhas)
     for (std::size_t k = 0; k < l.size(); ++k)
       larguras[k] = std::max(larguras[k], Largura(CaixaDoTexto(l[k], kPontosFolha, 0, 0)) + 2);

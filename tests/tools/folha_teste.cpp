@@ -50,6 +50,7 @@ const char* const kTextos[] = {"3,50",
                                "M1",
                                "C1",
                                "2,10000",
+                               "Área calculada (m²)",
                                "Escala: 1:100",
                                "Arquivo: exemplo.tpo",
                                "Secao de exemplo"};

@@ -105,7 +105,7 @@ TEST(Folha, ExemploTemCadaMedidaCaimentoETalude) {
   EXPECT_EQ(taludes, (std::vector<std::string>{"1 : 1", "1 : 1", "1,5 : 1", "1,5 : 1"}));
   EXPECT_EQ(Textos(f, tTipoRotulo::eixo), std::vector<std::string>{"EIXO"});
   const std::vector<std::string> legenda = Textos(f, tTipoRotulo::legenda);
-  for (const char* texto : {"1", "Camada de exemplo", "M1", "C1", "2,10000"})
+  for (const char* texto : {"1", "Camada de exemplo", "M1", "C1", "2,10000", "Área calculada (m²)", "2,100"})
     EXPECT_NE(std::find(legenda.begin(), legenda.end(), texto), legenda.end()) << texto;
   const std::vector<std::string> titulo = Textos(f, tTipoRotulo::titulo);
   for (const char* texto : {"Secao de exemplo", "Arquivo: exemplo.tpo", "Escala: 1:100", "Data: 11/12/2026"})
