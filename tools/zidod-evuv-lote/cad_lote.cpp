@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "cad_substituto.hpp"
-#include "editing/estado_editor.hpp"
+#include "editing/sessao_secao.hpp"
 #include "platform/transporte_local.hpp"
 
 namespace zidod {
@@ -32,10 +32,9 @@ class TDialogosDoLote : public TDialogos {
   std::string mensagens;
 };
 
-void Desenhar(TEstadoEditor& editor) {
+void Desenhar(TSessaoSecao& sessao, std::shared_ptr<TConectorCad> conector) {
   const auto dialogos = std::make_shared<TDialogosDoLote>();
-  editor.dialogos = dialogos;
-  editor.DesenharNoCad();
+  sessao.DesenharNoCad(std::move(conector), dialogos);
   if (!dialogos->mensagens.empty()) throw std::runtime_error(dialogos->mensagens);
 }
 
@@ -43,23 +42,19 @@ void Desenhar(TEstadoEditor& editor) {
 
 bool ComandoDxf(const std::vector<std::string>& args) {
   if (args.size() != 4 || args[2] != "-o") return false;
-  TEstadoEditor editor;
-  editor.LerTpo(args[1]);
+  TSessaoSecao sessao(args[1]);
   TCadSubstituto cad;
-  editor.conectorCad = std::make_shared<TConectorEmProcesso>(cad.Aplicacao());
-  Desenhar(editor);
+  Desenhar(sessao, std::make_shared<TConectorEmProcesso>(cad.Aplicacao()));
   cad.SalvarDesenho(args[3]);
   return true;
 }
 
 bool ComandoCad(const std::vector<std::string>& args, int argc, char** argv) {
   if (args.size() != 2) return false;
-  TEstadoEditor editor;
-  editor.LerTpo(args[1]);
+  TSessaoSecao sessao(args[1]);
   QCoreApplication aplicacao(argc, argv);
-  editor.conectorCad = std::make_shared<TConectorSocketLocal>(
-      qEnvironmentVariable("ZIDOD_EVUV_CAD_PREFIXO").toStdString());
-  Desenhar(editor);
+  Desenhar(sessao,
+           std::make_shared<TConectorSocketLocal>(qEnvironmentVariable("ZIDOD_EVUV_CAD_PREFIXO").toStdString()));
   return true;
 }
 

@@ -18,16 +18,9 @@ bool Termina(const std::string& s, const std::string& fim) {
   return QString::fromStdString(s.substr(s.size() - fim.size())).compare(QString::fromStdString(fim), Qt::CaseInsensitive) == 0;
 }
 
-void Desenhar(TEstadoEditor& editor, std::shared_ptr<TCanvas> canvas, int largura, int altura) {
-  editor.ImageLargura = largura;
-  editor.ImageAltura = altura;
-  editor.Image = std::move(canvas);
-  editor.AtualizarDesenho();
-}
-
 }  // namespace
 
-void GravarFigura(TEstadoEditor& editor, const std::string& caminho, int largura, int altura) {
+void GravarFigura(TSessaoSecao& sessao, const std::string& caminho, int largura, int altura) {
   QByteArray bytes;
   QBuffer saida(&bytes);
   saida.open(QIODevice::WriteOnly);
@@ -36,19 +29,17 @@ void GravarFigura(TEstadoEditor& editor, const std::string& caminho, int largura
     svg.setOutputDevice(&saida);
     svg.setSize(QSize(largura, altura));
     svg.setViewBox(QRect(0, 0, largura, altura));
-    svg.setTitle(QString::fromStdString(editor.secao.nomeArquivo));
-    Desenhar(editor, std::make_shared<TCanvasVetorial>(svg, largura, altura), largura, altura);
-    editor.Image.reset();  // ends the painting, which finishes the document
+    svg.setTitle(QString::fromStdString(sessao.Secao().nomeArquivo));
+    sessao.Desenhar(std::make_shared<TCanvasVetorial>(svg, largura, altura));
   } else if (Termina(caminho, ".pdf")) {
     QPdfWriter pdf(&saida);
     pdf.setResolution(72);
     pdf.setPageSize(QPageSize(QSizeF(largura, altura), QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    Desenhar(editor, std::make_shared<TCanvasVetorial>(pdf, largura, altura), largura, altura);
-    editor.Image.reset();
+    sessao.Desenhar(std::make_shared<TCanvasVetorial>(pdf, largura, altura));
   } else if (Termina(caminho, ".png")) {
     auto imagem = std::make_shared<TCanvasImagem>(largura, altura);
-    Desenhar(editor, imagem, largura, altura);
+    sessao.Desenhar(imagem);
     imagem->Imagem().save(&saida, "PNG");
   } else {
     throw ErroArquivo("O arquivo de saída deve terminar em .png, .svg ou .pdf: \"" + caminho + "\"");

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "editing/estado_editor.hpp"
+#include "editing/sessao_secao.hpp"
 
 namespace zidod {
 
-// Draws the editor's picture at largura x altura into a file whose kind
-// follows its extension. The file appears whole or not at all.
-void GravarFigura(TEstadoEditor& editor, const std::string& caminho, int largura, int altura);
+// Draws the section's picture, at the size it was opened for, into a file
+// whose kind follows its extension. The file appears whole or not at all.
+void GravarFigura(TSessaoSecao& sessao, const std::string& caminho, int largura, int altura);
 
 }  // namespace zidod

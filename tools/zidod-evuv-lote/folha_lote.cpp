@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "document/numeros.hpp"
-#include "editing/estado_editor.hpp"
+#include "editing/sessao_secao.hpp"
 #include "folha_dxf.hpp"
 #include "platform/folha_qt.hpp"
 
@@ -58,12 +58,11 @@ bool ComandoFolha(const std::vector<std::string>& args, int argc, char** argv) {
   // Fonts need a GUI application; no display is needed.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication aplicacao(argc, argv);
-  TEstadoEditor editor;
-  editor.LerTpo(args[1]);
+  TSessaoSecao sessao(args[1]);
   std::string descricao;
-  for (const std::string& linha : editor.plataforma.Memo1) descricao += (descricao.empty() ? "" : " ") + linha;
+  for (const std::string& linha : sessao.Descricao()) descricao += (descricao.empty() ? "" : " ") + linha;
   const tFolha folha =
-      MontarFolha(editor.secao, {descricao, std::filesystem::path(args[1]).filename().string(), Hoje()}, opcoes);
+      MontarFolha(sessao.Secao(), {descricao, std::filesystem::path(args[1]).filename().string(), Hoje()}, opcoes);
   if (!folha.cabe)
     std::cerr << "zidod-evuv-lote: a seção não cabe na folha " << (folha.papel == tPapel::a3 ? "A3" : "A4")
               << " na escala 1:" << folha.escala << ".\n";

@@ -51,15 +51,15 @@ QJsonObject SegEmJson(const TSegs& seg, int slot) {
 
 }  // namespace
 
-QJsonObject SecaoEmJson(const TEstadoEditor& editor, int versao) {
-  const TSecaoTipo& secao = editor.secao;
+QJsonObject SecaoEmJson(const TSessaoSecao& sessao) {
+  const TSecaoTipo& secao = sessao.Secao();
   const TSegs& plataforma = secao.segs[segPlataforma];
   QJsonArray descricao;
-  for (const std::string& linha : editor.plataforma.Memo1) descricao.append(Texto(linha));
+  for (const std::string& linha : sessao.Descricao()) descricao.append(Texto(linha));
   QJsonArray segs;
   for (int slot = 0; slot < kNumSlots; ++slot) segs.append(SegEmJson(secao.segs[slot], slot));
   return {
-      {"versao", versao},
+      {"versao", sessao.Versao()},
       {"geral", QJsonObject{{"qtdePistas", plataforma.qtdePistas},
                             {"ptsRotacao", plataforma.ptsRotacao},
                             {"eixoRotacao", Texto(plataforma.eixoRotacao)},
@@ -68,9 +68,9 @@ QJsonObject SecaoEmJson(const TEstadoEditor& editor, int versao) {
                             {"espessuraTotal", Texto(plataforma.espessuraTotal)}}},
       {"sarjetaEsq", SarjetaEmJson(secao.sarjetaEsq)},
       {"sarjetaDir", SarjetaEmJson(secao.sarjetaDir)},
-      {"editor", QJsonObject{{"ncam", editor.pavimento.ncam},
-                             {"ah", Texto(editor.desenho.ah)},
-                             {"mp", editor.desenho.mp},
+      {"editor", QJsonObject{{"ncam", sessao.QuantidadeCamadas()},
+                             {"ah", Texto(sessao.ZoomHorizontal())},
+                             {"mp", sessao.MostrarPontos()},
                              {"descricao", descricao}}},
       {"segs", segs},
   };

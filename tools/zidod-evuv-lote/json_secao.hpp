@@ -3,10 +3,10 @@
 
 #include <QJsonObject>
 
-#include "editing/estado_editor.hpp"
+#include "editing/sessao_secao.hpp"
 
 namespace zidod {
 
-QJsonObject SecaoEmJson(const TEstadoEditor& editor, int versao);
+QJsonObject SecaoEmJson(const TSessaoSecao& sessao);
 
 }  // namespace zidod

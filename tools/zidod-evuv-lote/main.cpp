@@ -17,7 +17,7 @@
 
 #include "cad_lote.hpp"
 #include "document/numeros.hpp"
-#include "editing/estado_editor.hpp"
+#include "editing/sessao_secao.hpp"
 #include "editing/versao_programa.hpp"
 #include "figura.hpp"
 #include "folha_lote.hpp"
@@ -60,21 +60,17 @@ void EscreverSaida(const std::string& bytes) {
 
 void Verificar(const std::vector<std::string>& args) {
   if (args.size() != 2 && !(args.size() == 4 && args[2] == "-o")) throw tErroUso();
-  zidod::TEstadoEditor editor;
-  editor.LerTpo(args[1]);
-  if (args.size() == 4) {
-    editor.secao.nomeArquivo = args[3];
-    editor.GravarTpo();
-  } else {
-    EscreverSaida(editor.GerarTpo());
-  }
+  zidod::TSessaoSecao sessao(args[1]);
+  if (args.size() == 4)
+    sessao.GravarComo(args[3]);
+  else
+    EscreverSaida(sessao.Conteudo());
 }
 
 void Json(const std::vector<std::string>& args) {
   if (args.size() != 2) throw tErroUso();
-  zidod::TEstadoEditor editor;
-  const int versao = editor.LerTpo(args[1]);
-  EscreverSaida(QJsonDocument(zidod::SecaoEmJson(editor, versao)).toJson().toStdString());
+  const zidod::TSessaoSecao sessao(args[1]);
+  EscreverSaida(QJsonDocument(zidod::SecaoEmJson(sessao)).toJson().toStdString());
 }
 
 int Dimensao(const std::string& texto, const char* nome) {
@@ -105,11 +101,8 @@ void Desenhar(const std::vector<std::string>& args, int argc, char** argv) {
   // Fonts need a GUI application; no display is needed.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication aplicacao(argc, argv);
-  zidod::TEstadoEditor editor;
-  editor.ImageLargura = largura;
-  editor.ImageAltura = altura;
-  editor.LerTpo(args[1]);
-  zidod::GravarFigura(editor, saida, largura, altura);
+  zidod::TSessaoSecao sessao(args[1], largura, altura);
+  zidod::GravarFigura(sessao, saida, largura, altura);
 }
 
 }  // namespace
