@@ -15,7 +15,9 @@
 namespace zidod {
 
 TfrmEntManual::TfrmEntManual(TForm1& principal)
-    : QDialog(&principal, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), principal_(principal) {
+    : QDialog(&principal, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      principal_(principal),
+      ligacoes_(&principal, [&principal](const TLigacoes::tAcao& acao) { principal.Executar(acao); }) {
   setObjectName("TfrmEntManual");
   setWindowTitle("Entrada de Dados Manual");
   setModal(false);
@@ -24,14 +26,17 @@ TfrmEntManual::TfrmEntManual(TForm1& principal)
   auto* grade = new QGridLayout(grupo);
   grade->addWidget(new QLabel("Do Ponto Selecionado", grupo), 0, 0, 1, 4);
   TEstadoEditor& e = principal_.Estado();
-  const auto campo = [&](const char* nome, tCampoManual tEntradaManual::*membro, void (TEstadoEditor::*aoSair)()) {
-    return CriarCampoManual(principal_, nome, e.plataforma.frmEntManual, membro, aoSair, true);
+  tEntradaManual& c = e.plataforma.frmEntManual;
+  const auto campo = [&](const char* nome, tCampoManual& valor, void (TEstadoEditor::*aoSair)()) {
+    TAlignEdit* w = CriarCampoManual(nome, true);
+    ligacoes_.CampoManual(w, valor, [&e, aoSair] { (e.*aoSair)(); });
+    return w;
   };
-  dt_ = campo("dt", &tEntradaManual::distancia, &TEstadoEditor::dtExit);
-  pr_ = campo("pr", &tEntradaManual::porcento, &TEstadoEditor::prExit);
-  dn_ = campo("dn", &tEntradaManual::desnivel, &TEstadoEditor::dnExit);
-  p0_ = campo("p0", &tEntradaManual::rampaHorizontal, &TEstadoEditor::p0Exit);
-  p1_ = campo("p1", &tEntradaManual::rampaVertical, &TEstadoEditor::p1Exit);
+  dt_ = campo("dt", c.distancia, &TEstadoEditor::dtExit);
+  pr_ = campo("pr", c.porcento, &TEstadoEditor::prExit);
+  dn_ = campo("dn", c.desnivel, &TEstadoEditor::dnExit);
+  p0_ = campo("p0", c.rampaHorizontal, &TEstadoEditor::p0Exit);
+  p1_ = campo("p1", c.rampaVertical, &TEstadoEditor::p1Exit);
   grade->addWidget(new QLabel("Distância", grupo), 1, 0);
   grade->addWidget(dt_, 1, 1, 1, 3);
   grade->addWidget(new QLabel("% Rampa", grupo), 2, 0);
@@ -79,12 +84,7 @@ void TfrmEntManual::keyPressEvent(QKeyEvent* evento) {
 }
 
 void TfrmEntManual::Mostrar() {
-  const tEntradaManual& c = principal_.Estado().plataforma.frmEntManual;
-  MostrarCampoManual(dt_, c.distancia);
-  MostrarCampoManual(pr_, c.porcento);
-  MostrarCampoManual(dn_, c.desnivel);
-  MostrarCampoManual(p0_, c.rampaHorizontal);
-  MostrarCampoManual(p1_, c.rampaVertical);
+  ligacoes_.Mostrar();
   if (isVisible() != principal_.Estado().plataforma.frmEntManualVisivel)
     setVisible(principal_.Estado().plataforma.frmEntManualVisivel);
 }

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "ligacoes.hpp"
+
 namespace zidod {
 
 class TForm1;
@@ -28,6 +30,7 @@ class TfrmEntManual : public QDialog {
   TAlignEdit* dn_;
   TAlignEdit* p0_;
   TAlignEdit* p1_;
+  TLigacoes ligacoes_;
 };
 
 }  // namespace zidod

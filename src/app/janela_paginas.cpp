@@ -1,4 +1,5 @@
-// The four pages of the main window and how their widgets reach the handlers.
+// The four pages of the main window: their widgets, and the buttons' handlers.
+// The controls with a value are wired by the binding table (janela_ligacoes.cpp).
 #include "janela_paginas.hpp"
 
 #include <QGridLayout>
@@ -45,13 +46,6 @@ class TDelegadoIdentificador : public QStyledItemDelegate {
 };
 
 QLabel* Rotulo(const QString& texto, QWidget* pai) { return new QLabel(texto, pai); }
-
-// The state keeps the field's text: what the user types and what Escape puts back.
-void GuardarTexto(TAlignEdit* campo, QObject* contexto, std::string& destino) {
-  const auto guardar = [&destino](const QString& texto) { destino = texto.toStdString(); };
-  QObject::connect(campo, &QLineEdit::textEdited, contexto, guardar);
-  QObject::connect(campo, &TAlignEdit::desfeito, contexto, guardar);
-}
 
 // What the identifier column needs to show its longest identifier whole: the
 // text, the cell's text margins and the grid line.
@@ -109,10 +103,6 @@ QWidget* TForm1::CriarPlataforma() {
   for (const tIdentificador& id : kIdentificadores)
     p.comboponto->addItem(QString::fromUtf8(id.texto.data(), static_cast<int>(id.texto.size())));
   p.comboponto->hide();
-  connect(p.comboponto, &QComboBox::currentTextChanged, this, [this](const QString& texto) {
-    estado_.plataforma.comboponto = texto.toStdString();
-    Executar([&] { estado_.combopontoChange(); });
-  });
   coluna->addWidget(panel2, 1);
 
   auto* botoes = new QHBoxLayout;
@@ -139,14 +129,6 @@ QWidget* TForm1::CriarPlataforma() {
   p.radiocaimento = escolha("Caimento", {"Duplo", "Simples"}, 1, 0).second;
   p.radioeixo = escolha("Eixo de Rotação", {"esquerdo", "centro", "direito", "interno", "externo"}, 2, 0).second;
   gradePistas->addWidget(p.radioeixo->buttons().front()->parentWidget(), 2, 0, 1, 2);
-  connect(p.radioqtdepistas, &QButtonGroup::idClicked, this, [this](int id) {
-    estado_.plataforma.radioqtdepistas = id;
-    Executar([&] { estado_.radioqtdepistasClick(); });
-  });
-  connect(p.radioptsrotacao, &QButtonGroup::idClicked, this,
-          [this](int id) { estado_.plataforma.radioptsrotacao = id; });
-  connect(p.radioeixo, &QButtonGroup::idClicked, this, [this](int id) { estado_.plataforma.radioeixo = id; });
-  connect(p.radiocaimento, &QButtonGroup::idClicked, this, [this](int id) { estado_.plataforma.radiocaimento = id; });
   coluna->addWidget(pistas);
 
   coluna->addWidget(Rotulo("Descrição da Zidod Evuv", p.pagina));
@@ -154,12 +136,6 @@ QWidget* TForm1::CriarPlataforma() {
   p.Memo1->setObjectName("Memo1");
   p.Memo1->setMaximumHeight(90);
   p.Memo1->setTabChangesFocus(true);  // Tab leaves the description; Enter breaks the line
-  connect(p.Memo1, &QPlainTextEdit::textChanged, this, [this] {
-    estado_.plataforma.Memo1.clear();
-    for (const QString& linha : plataforma_->Memo1->toPlainText().split('\n'))
-      estado_.plataforma.Memo1.push_back(linha.toStdString());
-    if (estado_.plataforma.Memo1.size() == 1 && estado_.plataforma.Memo1[0].empty()) estado_.plataforma.Memo1.clear();
-  });
   coluna->addWidget(p.Memo1);
   p.dxButton2 = new QPushButton("Desenhar seção tipo no CAD", p.pagina);
   connect(p.dxButton2, &QPushButton::clicked, this, [this] { Executar([&] { estado_.dxButton2Click(); }); });
@@ -199,27 +175,24 @@ QWidget* TForm1::CriarTaludes() {
   t.Image4 = area(24, 64, [this] { estado_.Image4Click(); });
   t.Image1 = area(160, 24, [this] { estado_.Image1Click(); });
   t.Image2 = area(160, 64, [this] { estado_.Image2Click(); });
-  const auto escolha = [&](const char* nome, int x, int y, bool legendaAEsquerda, std::function<void()> acao) {
+  const auto escolha = [&](const char* nome, int x, int y, bool legendaAEsquerda) {
     auto* r = new QRadioButton(nome, t.itl);
     r->setObjectName(nome);
     r->setAutoExclusive(false);  // the state decides which one is checked
     if (legendaAEsquerda) r->setLayoutDirection(Qt::RightToLeft);
     r->adjustSize();
     r->move(legendaAEsquerda ? x + 17 - r->width() : x, y);
-    connect(r, &QRadioButton::clicked, this, [this, acao] { Executar(acao); });
     return r;
   };
-  t.ce = escolha("CE", 29, 21, true, [this] { estado_.ceClick(); });
-  t.ae = escolha("AE", 29, 93, true, [this] { estado_.aeClick(); });
-  t.CD = escolha("CD", 248, 21, false, [this] { estado_.CDClick(); });
-  t.AD = escolha("AD", 248, 93, false, [this] { estado_.ADClick(); });
+  t.ce = escolha("CE", 29, 21, true);
+  t.ae = escolha("AE", 29, 93, true);
+  t.CD = escolha("CD", 248, 21, false);
+  t.AD = escolha("AD", 248, 93, false);
   coluna->addWidget(t.itl);
 
   t.pgcategorias = new QTabBar(t.pagina);
   t.pgcategorias->setObjectName("pgcategorias");
   for (const char* c : {"1ª Categoria", "2ª Categoria", "3ª Categoria"}) t.pgcategorias->addTab(c);
-  connect(t.pgcategorias, &QTabBar::currentChanged, this,
-          [this](int i) { Executar([&] { estado_.pgcategoriasChange(i); }); });
   coluna->addWidget(t.pgcategorias);
 
   t.Panel14 = new QWidget(t.pagina);
@@ -234,15 +207,11 @@ QWidget* TForm1::CriarTaludes() {
   manual->setObjectName("GroupBox5");
   auto* gradeManual = new QGridLayout(manual);
   gradeManual->addWidget(Rotulo("Do Ponto Selecionado", manual), 0, 0, 1, 4);
-  const auto campoManual = [&](const char* nome, tCampoManual tEntradaManual::*membro,
-                               void (TEstadoEditor::*aoSair)()) {
-    return CriarCampoManual(*this, nome, estado_.taludes.GroupBox5, membro, aoSair, false);
-  };
-  t.dt0 = campoManual("dt0", &tEntradaManual::distancia, &TEstadoEditor::dt0Exit);
-  t.p00 = campoManual("p00", &tEntradaManual::rampaHorizontal, &TEstadoEditor::p00Exit);
-  t.p01 = campoManual("p01", &tEntradaManual::rampaVertical, &TEstadoEditor::p01Exit);
-  t.dn0 = campoManual("dn0", &tEntradaManual::desnivel, &TEstadoEditor::dn0Exit);
-  t.pr0 = campoManual("pr0", &tEntradaManual::porcento, &TEstadoEditor::pr0Exit);
+  t.dt0 = CriarCampoManual("dt0", false);
+  t.p00 = CriarCampoManual("p00", false);
+  t.p01 = CriarCampoManual("p01", false);
+  t.dn0 = CriarCampoManual("dn0", false);
+  t.pr0 = CriarCampoManual("pr0", false);
   gradeManual->addWidget(Rotulo("Distância", manual), 1, 0);
   gradeManual->addWidget(t.dt0, 1, 1, 1, 3);
   gradeManual->addWidget(Rotulo("Rampa", manual), 2, 0);
@@ -270,10 +239,6 @@ QWidget* TForm1::CriarTaludes() {
   prefixos->addWidget(t.Edit3, 0, 1);
   prefixos->addWidget(Rotulo("Prefixo de Locação do OFFSET", t.pagina), 1, 0);
   prefixos->addWidget(t.Edit4, 1, 1);
-  GuardarTexto(t.Edit3, this, estado_.taludes.Edit3);
-  GuardarTexto(t.Edit4, this, estado_.taludes.Edit4);
-  connect(t.Edit3, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit3Exit(); }); });
-  connect(t.Edit4, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit4Exit(); }); });
   coluna->addLayout(prefixos);
   return t.pagina;
 }
@@ -306,29 +271,6 @@ QGroupBox* TForm1::CriarSarjeta(const QString& titulo, tLadoSarjeta& lado, bool 
   lado.apagar = new QPushButton(esquerda ? "Apagar Sarjeta Esquerda" : "Apagar Sarjeta Direita", grupo);
   grade->addWidget(lado.apagar, 8, 0, 1, 2);
 
-  const auto params = [this, esquerda]() -> tSarjetaParams& {
-    return esquerda ? estado_.secao.sarjetaEsq : estado_.secao.sarjetaDir;
-  };
-  connect(lado.existencia, &QButtonGroup::idClicked, this, [this, params, esquerda](int id) {
-    params().existencia = id;
-    Executar([&] { esquerda ? estado_.udeClick() : estado_.uddClick(); });
-  });
-  connect(lado.acompanhar, &QCheckBox::clicked, this, [this, params, esquerda](bool marcado) {
-    params().acompanharRampa = marcado;
-    Executar([&] { esquerda ? estado_.acseClick() : estado_.acsdClick(); });
-  });
-  const auto campo = [this, params](TAlignEdit* w, std::string tSarjetaParams::*membro,
-                                    std::function<void()> aoSair) {
-    GuardarTexto(w, this, params().*membro);
-    if (aoSair) connect(w, &TAlignEdit::saiu, this, [this, aoSair] { Executar(aoSair); });
-  };
-  campo(lado.larguraTopo, &tSarjetaParams::larguraTopo,
-        [this, esquerda] { esquerda ? estado_.lteExit() : estado_.ltdExit(); });
-  campo(lado.larguraBase, &tSarjetaParams::larguraBase,
-        [this, esquerda] { esquerda ? estado_.lbeExit() : estado_.lbdExit(); });
-  campo(lado.profundidade, &tSarjetaParams::profundidade,
-        [this, esquerda] { esquerda ? estado_.adeExit() : estado_.addExit(); });
-  campo(lado.prefixo, &tSarjetaParams::prefixo, nullptr);
   connect(lado.apagar, &QPushButton::clicked, this,
           [this, esquerda] { Executar([&] { esquerda ? estado_.Button1Click() : estado_.Button2Click(); }); });
   return grupo;
@@ -359,10 +301,6 @@ QWidget* TForm1::CriarPavimento() {
   v.ncam->setObjectName("ncam");
   v.ncam->setRange(1, kNumCamadas);
   v.ncam->findChild<QLineEdit*>()->setReadOnly(true);  // only its arrows change it
-  connect(v.ncam, &QSpinBox::valueChanged, this, [this](int n) {
-    estado_.pavimento.ncam = n;
-    Executar([&] { estado_.ncamChange(); });
-  });
   numero->addWidget(v.ncam);
   coluna->addLayout(numero);
 
@@ -370,12 +308,6 @@ QWidget* TForm1::CriarPavimento() {
   v.pc->setObjectName("pc");
   v.pc->setUsesScrollButtons(true);
   for (int n = 1; n <= kNumCamadas; ++n) v.pc->addTab(QString("%1º Camada").arg(n));
-  connect(v.pc, &QTabBar::currentChanged, this, [this](int i) {
-    Executar([&] {
-      estado_.pcChanging();
-      estado_.pcChange(i);
-    });
-  });
   coluna->addWidget(v.pc);
 
   auto* dados = new QGridLayout;
@@ -399,13 +331,6 @@ QWidget* TForm1::CriarPavimento() {
   dados->addWidget(v.areaCalculada, 4, 1, 1, 2);
   dados->addWidget(v.avisoArea, 5, 0, 1, 3);
   coluna->addLayout(dados);
-  GuardarTexto(v.Edit1, this, estado_.pavimento.Edit1);
-  GuardarTexto(v.Edit2, this, estado_.pavimento.Edit2);
-  connect(v.gc1, &QComboBox::currentTextChanged, this,
-          [this](const QString& s) { estado_.pavimento.gc1 = s.toStdString(); });
-  connect(v.Edit1, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit1Exit(); }); });
-  connect(v.Edit2, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit2Exit(); }); });
-  connect(v.Edit5, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit5Exit(); }); });
 
   v.sg3 = CriarTabela(estado_.pavimento.sg3, v.modelo, {kLarguraMarcador, 60, 60});
   v.sg3->setObjectName("sg3");
@@ -427,10 +352,6 @@ QWidget* TForm1::CriarPavimento() {
   totais->addWidget(v.edit6, 0, 1);
   totais->addWidget(Rotulo("Espessura Total", v.pagina), 1, 0);
   totais->addWidget(v.edit7, 1, 1);
-  GuardarTexto(v.edit6, this, estado_.pavimento.edit6);
-  GuardarTexto(v.edit7, this, estado_.pavimento.edit7);
-  connect(v.edit6, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.edit6Exit(); }); });
-  connect(v.edit7, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.edit7Exit(); }); });
   coluna->addLayout(totais);
 
   // Read by nothing, and "Inserir Camada" stays disabled.

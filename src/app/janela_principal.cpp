@@ -24,7 +24,6 @@
 #include <QVBoxLayout>
 
 #include "dialogos_qt.hpp"
-#include "campos_manuais.hpp"
 #include "document/materiais.hpp"
 #include "janela_ajuda.hpp"
 #include "janela_entrada_manual.hpp"
@@ -55,29 +54,7 @@ constexpr int kLarguraPainelEsquerdo = 321;
 constexpr int kAlturaFaixa = 56;
 constexpr int kContextoAjuda = 241;
 
-const std::array<tPagina, 4> kPaginas = {tPagina::pterra, tPagina::ptal, tPagina::psarg,
-                                         tPagina::tbsPavimento};
-
-int IndicePagina(tPagina pagina) {
-  return static_cast<int>(std::find(kPaginas.begin(), kPaginas.end(), pagina) - kPaginas.begin());
-}
-
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-void MostrarTexto(QLineEdit* campo, const std::string& texto) {
-  const QString novo = Q(texto);
-  if (campo->text() != novo) campo->setText(novo);
-}
-
-void Marcar(QButtonGroup* grupo, int id) {
-  if (QAbstractButton* botao = grupo->button(id)) {
-    botao->setChecked(true);
-  } else if (QAbstractButton* marcado = grupo->checkedButton()) {
-    grupo->setExclusive(false);
-    marcado->setChecked(false);
-    grupo->setExclusive(true);
-  }
-}
 
 // The colour a tab page shows: the style paints the tab frame under the
 // pages, in a colour of its own (Fusion's is lighter than the window's).
@@ -130,6 +107,7 @@ TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QW
   connect(ajuda, &QShortcut::activated, this, &TForm1::AbrirAjuda);
   connect(qApp, &QApplication::focusChanged, this, &TForm1::FocoMudou);
   qApp->installEventFilter(this);
+  Ligar();
   Mostrar();
 }
 
@@ -190,8 +168,6 @@ QWidget* TForm1::CriarPainelEsquerdo() {
   fonteAbas.setPointSize(7);
   pc1_->tabBar()->setFont(fonteAbas);
   pc1_->tabBar()->setUsesScrollButtons(false);
-  connect(pc1_, &QTabWidget::currentChanged, this,
-          [this](int i) { Executar([&] { estado_.pc1Change(kPaginas[static_cast<std::size_t>(i)]); }); });
   coluna->addWidget(pc1_, 1);
   coluna->addWidget(new QStatusBar(painel));
   return painel;
@@ -253,7 +229,6 @@ QWidget* TForm1::CriarAreaDesenho() {
   sp1_->setText("Informações");
   sp1_->setCheckable(true);
   sp1_->setGeometry(34, 15, 100, 25);
-  connect(sp1_, &QToolButton::clicked, this, [this] { Executar([&] { estado_.sp1Click(); }); });
   const std::array<QPoint, 5> posicoes = {QPoint(144, 1), QPoint(144, 19), QPoint(144, 37), QPoint(278, 19),
                                           QPoint(278, 37)};
   for (std::size_t i = 0; i < informacoes_.size(); ++i) {
@@ -283,14 +258,6 @@ QWidget* TForm1::CriarAreaDesenho() {
   ah_->setAlignment(Qt::AlignCenter);
   mp_ = new QCheckBox("Mostrar Pontos", st1_);
   mp_->setObjectName("mp");
-  connect(ah_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    estado_.desenho.ah = t.toStdString();
-    Executar([&] { estado_.ahChange(); });
-  });
-  connect(mp_, &QCheckBox::clicked, this, [this](bool marcado) {
-    estado_.desenho.mp = marcado;
-    Executar([&] { estado_.mpClick(); });
-  });
   coluna->addWidget(st1_);
   return painel;
 }
@@ -384,99 +351,37 @@ void TForm1::Mostrar() {
   for (QButtonGroup* g : findChildren<QButtonGroup*>()) bloquear(g);
 
   setWindowTitle(Q(estado_.Caption));
-  pc1_->setCurrentIndex(IndicePagina(estado_.pc1));
-
-  MostrarTexto(ah_, estado_.desenho.ah);
-  mp_->setChecked(estado_.desenho.mp);
+  ligacoes_.Mostrar();
   MostrarVista();
-
-  // PLATAFORMA.
-  tPaginaPlataforma& p = *plataforma_;
-  MostrarTabela(p.sg1, p.modelo, estado_.plataforma.sg1);
+  taludes_->itl->update();  // the slope chooser's picture
+  MostrarTabelas();
   MostrarComboponto();
-  Marcar(p.radioqtdepistas, estado_.plataforma.radioqtdepistas);
-  Marcar(p.radioptsrotacao, estado_.plataforma.radioptsrotacao);
-  Marcar(p.radioeixo, estado_.plataforma.radioeixo);
-  Marcar(p.radiocaimento, estado_.plataforma.radiocaimento);
-  p.grupoPtsRotacao->setVisible(estado_.plataforma.radioptsrotacaoVisivel);
-  QStringList linhas;
-  for (const std::string& l : estado_.plataforma.Memo1) linhas << Q(l);
-  if (p.Memo1->toPlainText() != linhas.join('\n')) p.Memo1->setPlainText(linhas.join('\n'));
+  MostrarRotulos();
+  frmEntManual_->Mostrar();
+  bloqueios.clear();
+  MoverFocoPedido();
+}
 
-  // TALUDES.
-  tPaginaTaludes& t = *taludes_;
-  t.itl->update();
-  t.ce->setChecked(estado_.taludes.opcaoTalude == tOpcaoTalude::ce);
-  t.ae->setChecked(estado_.taludes.opcaoTalude == tOpcaoTalude::ae);
-  t.CD->setChecked(estado_.taludes.opcaoTalude == tOpcaoTalude::CD);
-  t.AD->setChecked(estado_.taludes.opcaoTalude == tOpcaoTalude::AD);
-  for (QWidget* w : {static_cast<QWidget*>(t.ae), static_cast<QWidget*>(t.AD), t.Image4, t.Image2})
-    w->setVisible(estado_.taludes.aterrosVisiveis);
-  t.pgcategorias->setCurrentIndex(estado_.taludes.pgcategorias);
-  for (int i = 0; i < 3; ++i)
-    t.pgcategorias->setTabTextColor(i, estado_.taludes.categoriaHabilitada[static_cast<std::size_t>(i)]
-                                           ? palette().color(QPalette::WindowText)
-                                           : palette().color(QPalette::Disabled, QPalette::WindowText));
-  t.Panel14->setEnabled(estado_.taludes.Panel14Habilitado);
-  MostrarTabela(t.sg2, t.modelo, estado_.taludes.sg2);
-  MostrarTexto(t.Edit3, estado_.taludes.Edit3);
-  MostrarTexto(t.Edit4, estado_.taludes.Edit4);
-  MostrarCampoManual(t.dt0, estado_.taludes.GroupBox5.distancia);
-  MostrarCampoManual(t.p00, estado_.taludes.GroupBox5.rampaHorizontal);
-  MostrarCampoManual(t.p01, estado_.taludes.GroupBox5.rampaVertical);
-  MostrarCampoManual(t.dn0, estado_.taludes.GroupBox5.desnivel);
-  MostrarCampoManual(t.pr0, estado_.taludes.GroupBox5.porcento);
+void TForm1::MostrarTabelas() {
+  MostrarTabela(plataforma_->sg1, plataforma_->modelo, estado_.plataforma.sg1);
+  MostrarTabela(taludes_->sg2, taludes_->modelo, estado_.taludes.sg2);
+  MostrarTabela(pavimento_->sg3, pavimento_->modelo, estado_.pavimento.sg3);
+}
 
+// The labels the state computes: a gutter's width caption and the areas with their warnings.
+void TForm1::MostrarRotulos() {
   const auto mostrarArea = [](QLabel* area, QLabel* aviso, const tAreaCalculada& a) {
     area->setText(Q(a.area));
     aviso->setText(Q(a.aviso));
     aviso->setVisible(!a.aviso.empty());
   };
-
-  // SARJETAS.
-  const auto mostrarLado = [&mostrarArea](tLadoSarjeta& lado, const tSarjetaParams& s, const std::string& rotulo,
-                                          const tAreaCalculada& area) {
-    Marcar(lado.existencia, s.existencia);
+  const auto mostrarLado = [&](tLadoSarjeta& lado, const std::string& rotulo, const tAreaCalculada& area) {
     lado.rotuloLargura->setText(Q(rotulo));
-    MostrarTexto(lado.larguraTopo, s.larguraTopo);
-    MostrarTexto(lado.larguraBase, s.larguraBase);
-    MostrarTexto(lado.profundidade, s.profundidade);
-    MostrarTexto(lado.prefixo, s.prefixo);
-    lado.acompanhar->setChecked(s.acompanharRampa);
     mostrarArea(lado.areaCalculada, lado.avisoArea, area);
   };
-  mostrarLado(sarjetas_->esquerda, estado_.secao.sarjetaEsq, estado_.sarjetas.Label31, estado_.sarjetas.areaSarjetaEsq);
-  mostrarLado(sarjetas_->direita, estado_.secao.sarjetaDir, estado_.sarjetas.Label23, estado_.sarjetas.areaSarjetaDir);
-
-  // PAVIMENTO.
-  tPaginaPavimento& v = *pavimento_;
-  v.ncam->setValue(estado_.pavimento.ncam);
-  // The tab bar lays its tabs out again only when the last call changed a
-  // tab: only the tabs that change are told.
-  for (int i = 0; i < kNumCamadas; ++i)
-    if (v.pc->isTabVisible(i) != (i < estado_.pavimento.ncam)) v.pc->setTabVisible(i, i < estado_.pavimento.ncam);
-  v.pc->setCurrentIndex(estado_.pavimento.pc);
-  MostrarTexto(v.Edit1, estado_.pavimento.Edit1);
-  MostrarTexto(v.Edit2, estado_.pavimento.Edit2);
-  MostrarTexto(v.Edit5, estado_.pavimento.Edit5);
-  mostrarArea(v.areaCalculada, v.avisoArea, estado_.pavimento.areaCamada);
-  QStringList itens;
-  for (const std::string& m : estado_.pavimento.gc1Itens) itens << Q(m);
-  QStringList atuais;
-  for (int i = 0; i < v.gc1->count(); ++i) atuais << v.gc1->itemText(i);
-  if (atuais != itens) {
-    v.gc1->clear();
-    v.gc1->addItems(itens);
-  }
-  const QString material = Q(estado_.pavimento.gc1);
-  if (v.gc1->currentText() != material) v.gc1->setEditText(material);
-  MostrarTexto(v.edit6, estado_.pavimento.edit6);
-  MostrarTexto(v.edit7, estado_.pavimento.edit7);
-  MostrarTabela(v.sg3, v.modelo, estado_.pavimento.sg3);
-
-  frmEntManual_->Mostrar();
-  bloqueios.clear();
-  MoverFocoPedido();
+  mostrarLado(sarjetas_->esquerda, estado_.sarjetas.Label31, estado_.sarjetas.areaSarjetaEsq);
+  mostrarLado(sarjetas_->direita, estado_.sarjetas.Label23, estado_.sarjetas.areaSarjetaDir);
+  mostrarArea(pavimento_->areaCalculada, pavimento_->avisoArea, estado_.pavimento.areaCamada);
 }
 
 void TForm1::MoverFocoPedido() {
@@ -489,9 +394,8 @@ void TForm1::MoverFocoPedido() {
 // What a pointer move can change: the read-outs, the information labels,
 // the picture and the marker of a table the refresh marked.
 void TForm1::MostrarVista() {
-  const QSignalBlocker bloqueio(sp1_);
   for (std::size_t i = 0; i < paineis_.size(); ++i) paineis_[i]->setText(Q(estado_.desenho.st1[i]));
-  sp1_->setChecked(estado_.desenho.sp1);
+  ligacoes_.Mostrar(sp1_);
   const std::array<const std::string*, 5> textos = {&estado_.desenho.l0, &estado_.desenho.l1, &estado_.desenho.l2,
                                                     &estado_.desenho.l3, &estado_.desenho.l4};
   for (std::size_t i = 0; i < informacoes_.size(); ++i) {
@@ -504,13 +408,6 @@ void TForm1::MostrarVista() {
 
 void TForm1::MostrarComboponto() {
   tPaginaPlataforma& p = *plataforma_;
-  const QString texto = Q(estado_.plataforma.comboponto);
-  if (p.comboponto->currentText() != texto) {
-    // The list opens on the item shown, when it is one.
-    const int item = p.comboponto->findText(texto);
-    if (item >= 0) p.comboponto->setCurrentIndex(item);
-    p.comboponto->setEditText(texto);
-  }
   const bool mostrar = estado_.plataforma.combopontoVisivel;
   if (mostrar) {
     const QRect celula = p.sg1->visualRect(p.modelo->index(estado_.plataforma.sg1.Row - 1, 4));
@@ -628,8 +525,7 @@ void TForm1::FocoMudou(QWidget*, QWidget* agora) {
   const auto saiuDe = [&](QWidget* controle) { return dentro(controle, antes) && !dentro(controle, agora); };
   if (saiuDe(plataforma_->sg1)) Executar([&] { estado_.sg1Exit(); });
   if (saiuDe(taludes_->sg2)) Executar([&] { estado_.sg2Exit(); });
-  if (saiuDe(plataforma_->comboponto)) Executar([&] { estado_.combopontoExit(); });
-  if (saiuDe(pavimento_->gc1)) Executar([&] { estado_.gc1Exit(); });
+  ligacoes_.Sair(antes, agora);  // the lists: comboponto, gc1
   if (saiuDe(plataforma_->pagina)) Executar([&] { estado_.pterraExit(); });
 }
 

@@ -10,6 +10,7 @@
 
 #include "editing/entrada_numerica.hpp"
 #include "editing/estado_editor.hpp"
+#include "ligacoes.hpp"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -80,15 +81,19 @@ class TForm1 : public QMainWindow {
   QTableView* CriarTabela(TGradeTexto& grade, TModeloTabela*& modelo, const std::vector<int>& larguras);
   TAlignEdit* CriarCampo(Tentrada entrada, const char* nome);
   QButtonGroup* CriarEscolha(QGroupBox* grupo, const QStringList& itens, int colunas);
+  void Ligar();  // the binding table, in janela_ligacoes.cpp
   void MostrarTabela(QTableView* tabela, TModeloTabela* modelo, const TGradeTexto& grade);
+  void MostrarTabelas();
   void MostrarVista();
   void MostrarComboponto();
+  void MostrarRotulos();
   void AjustarPainelEsquerdo();
   void MoverFocoPedido();
   void FocoMudou(QWidget* antes, QWidget* agora);
   void AbrirAjuda();
 
   TEstadoEditor estado_;
+  TLigacoes ligacoes_{this, [this](const TLigacoes::tAcao& acao) { Executar(acao); }};
   std::function<void(const QString&)> relatorioErro_;
   std::function<void()> aoPrimeiraFigura_;
   std::string arquivoLinhaComando_;
