@@ -94,7 +94,8 @@ QWidget* TForm1::CriarPlataforma() {
   panel2->setObjectName("Panel2");
   auto* grade = new QVBoxLayout(panel2);
   grade->setContentsMargins(1, 1, 1, 1);
-  p.sg1 = CriarTabela(estado_.plataforma.sg1, p.modelo, {kLarguraMarcador, 48, 48, 24, 140, -1});
+  p.sg1 = CriarTabela(estado_.plataforma.sg1, p.modelo, {kLarguraMarcador, 48, 48, 24, 140, -1},
+                      &TEstadoEditor::sg1LinhaNovaExit);
   p.sg1->setObjectName("sg1");
   p.sg1->setParent(panel2);
   p.sg1->setItemDelegate(new TDelegadoIdentificador(p.sg1, [this](int linha) {
@@ -226,7 +227,7 @@ QWidget* TForm1::CriarTaludes() {
   t.Panel14->setObjectName("Panel14");
   auto* painel = new QVBoxLayout(t.Panel14);
   painel->setContentsMargins(0, 0, 0, 0);
-  t.sg2 = CriarTabela(estado_.taludes.sg2, t.modelo, {kLarguraMarcador, 56, 56});
+  t.sg2 = CriarTabela(estado_.taludes.sg2, t.modelo, {kLarguraMarcador, 56, 56}, &TEstadoEditor::sg2LinhaNovaExit);
   t.sg2->setObjectName("sg2");
   connect(t.modelo, &TModeloTabela::celulaEditada, this, [this] { Executar([&] { estado_.sg2AfterEdit(); }); }, Qt::QueuedConnection);
   painel->addWidget(t.sg2, 1);
@@ -407,7 +408,7 @@ QWidget* TForm1::CriarPavimento() {
   connect(v.Edit2, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit2Exit(); }); });
   connect(v.Edit5, &TAlignEdit::saiu, this, [this] { Executar([&] { estado_.Edit5Exit(); }); });
 
-  v.sg3 = CriarTabela(estado_.pavimento.sg3, v.modelo, {kLarguraMarcador, 60, 60});
+  v.sg3 = CriarTabela(estado_.pavimento.sg3, v.modelo, {kLarguraMarcador, 60, 60}, &TEstadoEditor::sg3LinhaNovaExit);
   v.sg3->setObjectName("sg3");
   connect(v.modelo, &TModeloTabela::celulaEditada, this, [this] { Executar([&] { estado_.sg3AfterEdit(); }); }, Qt::QueuedConnection);
   coluna->addWidget(v.sg3, 1);
