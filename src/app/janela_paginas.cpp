@@ -88,7 +88,8 @@ QWidget* TForm1::CriarPlataforma() {
   panel2->setObjectName("Panel2");
   auto* grade = new QVBoxLayout(panel2);
   grade->setContentsMargins(1, 1, 1, 1);
-  p.sg1 = CriarTabela(estado_.plataforma.sg1, p.modelo, {kLarguraMarcador, 48, 48, 24, 140, -1});
+  p.sg1 = CriarTabela(estado_.plataforma.sg1, p.modelo, {kLarguraMarcador, 48, 48, 24, 140, -1},
+                      &TEstadoEditor::sg1LinhaNovaExit);
   p.sg1->setObjectName("sg1");
   p.sg1->setParent(panel2);
   p.sg1->setItemDelegate(new TDelegadoIdentificador(p.sg1, [this](int linha) {
@@ -199,7 +200,7 @@ QWidget* TForm1::CriarTaludes() {
   t.Panel14->setObjectName("Panel14");
   auto* painel = new QVBoxLayout(t.Panel14);
   painel->setContentsMargins(0, 0, 0, 0);
-  t.sg2 = CriarTabela(estado_.taludes.sg2, t.modelo, {kLarguraMarcador, 56, 56});
+  t.sg2 = CriarTabela(estado_.taludes.sg2, t.modelo, {kLarguraMarcador, 56, 56}, &TEstadoEditor::sg2LinhaNovaExit);
   t.sg2->setObjectName("sg2");
   connect(t.modelo, &TModeloTabela::celulaEditada, this, [this] { Executar([&] { estado_.sg2AfterEdit(); }); }, Qt::QueuedConnection);
   painel->addWidget(t.sg2, 1);
@@ -332,7 +333,7 @@ QWidget* TForm1::CriarPavimento() {
   dados->addWidget(v.avisoArea, 5, 0, 1, 3);
   coluna->addLayout(dados);
 
-  v.sg3 = CriarTabela(estado_.pavimento.sg3, v.modelo, {kLarguraMarcador, 60, 60});
+  v.sg3 = CriarTabela(estado_.pavimento.sg3, v.modelo, {kLarguraMarcador, 60, 60}, &TEstadoEditor::sg3LinhaNovaExit);
   v.sg3->setObjectName("sg3");
   connect(v.modelo, &TModeloTabela::celulaEditada, this, [this] { Executar([&] { estado_.sg3AfterEdit(); }); }, Qt::QueuedConnection);
   coluna->addWidget(v.sg3, 1);

@@ -284,7 +284,8 @@ QButtonGroup* TForm1::CriarEscolha(QGroupBox* grupo, const QStringList& itens, i
   return botoes;
 }
 
-QTableView* TForm1::CriarTabela(TGradeTexto& grade, TModeloTabela*& modelo, const std::vector<int>& larguras) {
+QTableView* TForm1::CriarTabela(TGradeTexto& grade, TModeloTabela*& modelo, const std::vector<int>& larguras,
+                                void (TEstadoEditor::*saiuDaLinhaNova)()) {
   auto* tabela = new QTableView;
   modelo = new TModeloTabela(grade, tabela);
   tabela->setModel(modelo);
@@ -305,11 +306,14 @@ QTableView* TForm1::CriarTabela(TGradeTexto& grade, TModeloTabela*& modelo, cons
   tabela->horizontalHeader()->setStretchLastSection(true);
   tabela->setTextElideMode(Qt::ElideNone);
   // The current cell is the table's own value: clicks and keys move it.
-  connect(tabela->selectionModel(), &QItemSelectionModel::currentChanged, this, [&grade](const QModelIndex& atual) {
-    if (!atual.isValid()) return;
-    grade.Row = atual.row() + 1;
-    grade.Col = atual.column();
-  });
+  connect(tabela->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this, &grade, saiuDaLinhaNova](const QModelIndex& atual) {
+            if (!atual.isValid()) return;
+            const bool saiu = grade.Row == grade.NumeroLinhaNova() && atual.row() + 1 != grade.Row;
+            grade.Row = atual.row() + 1;
+            grade.Col = atual.column();
+            if (saiu) SairDaLinhaNova(saiuDaLinhaNova);
+          });
   tabela->viewport()->installEventFilter(this);
   tabela->setContextMenuPolicy(Qt::ActionsContextMenu);
   auto* apagarPonto = new QAction("Apagar Ponto", tabela);
@@ -319,6 +323,11 @@ QTableView* TForm1::CriarTabela(TGradeTexto& grade, TModeloTabela*& modelo, cons
   tabela->addAction(apagarPonto);
   tabela->addAction(apagarTudo);
   return tabela;
+}
+
+void TForm1::SairDaLinhaNova(void (TEstadoEditor::*handler)()) {
+  QMetaObject::invokeMethod(
+      this, [this, handler] { Executar([&] { (estado_.*handler)(); }); }, Qt::QueuedConnection);
 }
 
 void TForm1::Executar(const std::function<void()>& acao) {
@@ -523,6 +532,17 @@ void TForm1::FocoMudou(QWidget*, QWidget* agora) {
     return false;
   };
   const auto saiuDe = [&](QWidget* controle) { return dentro(controle, antes) && !dentro(controle, agora); };
+  // The identifier list is part of the platform table's row it edits.
+  const auto saiuDaLinhaNova = [&](const TGradeTexto& grade, std::initializer_list<QWidget*> controles) {
+    const auto emAlgum = [&](const QWidget* w) {
+      return std::any_of(controles.begin(), controles.end(), [&](QWidget* c) { return dentro(c, w); });
+    };
+    return grade.Row == grade.NumeroLinhaNova() && emAlgum(antes) && !emAlgum(agora);
+  };
+  if (saiuDaLinhaNova(estado_.plataforma.sg1, {plataforma_->sg1, plataforma_->comboponto}))
+    SairDaLinhaNova(&TEstadoEditor::sg1LinhaNovaExit);
+  if (saiuDaLinhaNova(estado_.taludes.sg2, {taludes_->sg2})) SairDaLinhaNova(&TEstadoEditor::sg2LinhaNovaExit);
+  if (saiuDaLinhaNova(estado_.pavimento.sg3, {pavimento_->sg3})) SairDaLinhaNova(&TEstadoEditor::sg3LinhaNovaExit);
   if (saiuDe(plataforma_->sg1)) Executar([&] { estado_.sg1Exit(); });
   if (saiuDe(taludes_->sg2)) Executar([&] { estado_.sg2Exit(); });
   ligacoes_.Sair(antes, agora);  // the lists: comboponto, gc1

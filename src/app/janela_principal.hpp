@@ -78,7 +78,12 @@ class TForm1 : public QMainWindow {
   QWidget* CriarSarjetas();
   QWidget* CriarPavimento();
   QGroupBox* CriarSarjeta(const QString& titulo, tLadoSarjeta& lado, bool esquerda);
-  QTableView* CriarTabela(TGradeTexto& grade, TModeloTabela*& modelo, const std::vector<int>& larguras);
+  // `saiuDaLinhaNova`: the handler of leaving the table's new row.
+  QTableView* CriarTabela(TGradeTexto& grade, TModeloTabela*& modelo, const std::vector<int>& larguras,
+                          void (TEstadoEditor::*saiuDaLinhaNova)());
+  // Runs the handler once the event that left a new row is over: appending
+  // the point changes the rows under the view.
+  void SairDaLinhaNova(void (TEstadoEditor::*handler)());
   TAlignEdit* CriarCampo(Tentrada entrada, const char* nome);
   QButtonGroup* CriarEscolha(QGroupBox* grupo, const QStringList& itens, int colunas);
   void Ligar();  // the binding table, in janela_ligacoes.cpp

@@ -1,5 +1,6 @@
 // A point table widget's model: a thin view over the editor's text grid,
-// whose row 0 gives the column titles.
+// whose row 0 gives the column titles, and below its rows the grid's new row
+// while the grid offers one.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -30,8 +31,12 @@ class TModeloTabela : public QAbstractTableModel {
   void celulaEditada(int coluna, int linha);
 
  private:
+  // The rows the grid has for the view: its data rows and its new row.
+  int LinhasDaGrade() const;
+  bool NaLinhaNova(const QModelIndex& indice) const;
+
   TGradeTexto& grade_;
-  int linhasMostradas_;  // the data rows the view knows of
+  int linhasMostradas_;  // the rows the view knows of
 };
 
 }  // namespace zidod

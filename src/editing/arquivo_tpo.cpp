@@ -98,9 +98,11 @@ int TEstadoEditor::LerTpo(std::string_view bytes, const std::string& caminho) {
   try {
     desenhoAdiado_ = true;
     pc1 = tPagina::pterra;
-    plataforma.sg1.LimparLinhas(1);
-    taludes.sg2.LimparLinhas(1);
-    pavimento.sg3.LimparLinhas(1);
+    // What was being typed for the previous section goes with it.
+    for (TGradeTexto* tabela : {&plataforma.sg1, &taludes.sg2, &pavimento.sg3}) {
+      tabela->LimparLinhas(1);
+      tabela->EsvaziarLinhaNova();
+    }
     for (const tLinhaTpo& linha : linhas) {
       numero = linha.numero;
       if (linha.versao) versao = *linha.versao;

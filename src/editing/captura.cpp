@@ -16,14 +16,16 @@ void TEstadoEditor::CapturarGeral() {
     plat.caimento = kLetrasCaimento.substr(static_cast<std::size_t>(plataforma.radiocaimento), 1);
 }
 
-void TEstadoEditor::CapturarEditores() {
-  if (pc1 == tPagina::psarg) return;
+void TEstadoEditor::CapturarEditores() { CapturarPagina(pc1); }
+
+void TEstadoEditor::CapturarPagina(tPagina pagina) {
+  if (pagina == tPagina::psarg) return;
   CapturarGeral();
 
   int t = -1;
   TGradeTexto* tabela = nullptr;
   std::uint8_t tipo = 0;
-  switch (pc1) {
+  switch (pagina) {
     case tPagina::pterra:
       t = segPlataforma;
       tabela = &plataforma.sg1;

@@ -14,6 +14,7 @@ void RecomecarTabela(TGradeTexto& tabela, int ultimaColuna) {
   tabela.SetRowCount(2);
   tabela.Cells(1, 1) = "0";
   tabela.Cells(2, 1) = "0";
+  tabela.EsvaziarLinhaNova();
 }
 
 }  // namespace

@@ -169,6 +169,10 @@ class TEstadoEditor {
   void sg1Exit();
   void sg1MouseUp(int linha);                  // `linha` is the row under the pointer
   void sg1GetEditText(int coluna, int linha);  // a cell edit starts
+  // The user leaves the new row of a table: the current cell moves to
+  // another row, or the focus leaves the table (the platform's with its
+  // identifier list) while the current cell is in the new row.
+  void sg1LinhaNovaExit();
   void combopontoChange();
   void combopontoExit();
   void BitBtn4Click();  // "Entrada Manual": shows the floating window
@@ -214,6 +218,7 @@ class TEstadoEditor {
   void sg2AfterEdit();
   void sg2Exit();
   void sg2MouseUp(int linha);
+  void sg2LinhaNovaExit();
   // Leaving a field of manual entry couples the others to it.
   void dt0Exit();
   void p00Exit();
@@ -271,6 +276,7 @@ class TEstadoEditor {
   void Button7Click();      // "Apagar Camada"
   void sg3AfterEdit();
   void sg3MouseUp(int linha);
+  void sg3LinhaNovaExit();
   void Edit1Exit();
   void Edit2Exit();
   void Edit5Exit();
@@ -376,6 +382,11 @@ class TEstadoEditor {
   void GuardarFundo();
   void MostrarDestaque(const TSegs* seg, int j);
 
+  // The capture of the editors of `pagina`, whether it is shown or not.
+  void CapturarPagina(tPagina pagina);
+  // Leaving the new row of `tabela`, the table of `pagina`, with X and Y
+  // appends its point.
+  void SairDaLinhaNova(TGradeTexto& tabela, tPagina pagina);
   // Steps 3 on of the capture: `tabela` into slot t, of kind `tipo`.
   void CapturarTabela(const TGradeTexto& tabela, int t, std::uint8_t tipo);
   void CarregarNaTabela(int t);

@@ -25,6 +25,18 @@ class TGradeTexto {
   void LimparLinhas(int r);
   // Removes row r; the rows below move up.
   void RemoverLinha(int r);
+  // Inserts an empty row at r (1 .. RowCount()); r and the rows below move down.
+  void InserirLinha(int r);
+
+  // The new row: below the last data row, where the user types a new point.
+  // It is no data row (RowCount() does not count it), so nothing that reads
+  // the points sees it; its texts stay until the editor appends them. It is
+  // offered while the table has room for one more point.
+  bool LinhaNovaOferecida() const;
+  int NumeroLinhaNova() const { return RowCount(); }
+  const std::string& LinhaNova(int coluna) const;
+  std::string& LinhaNova(int coluna);
+  void EsvaziarLinhaNova();
 
   // The first data row whose column 0 is exactly the marker, or 0 for none.
   int LinhaMarcada() const;
@@ -34,15 +46,22 @@ class TGradeTexto {
   // minimum when its X text differs and its value is not greater; a text that
   // is not a number sorts last. Returns, for each row, the row it held before.
   std::vector<int> OrdenarPorX();
+  // Where a row of offset x goes in rows so ordered: before the first data
+  // row whose X is greater (a text that is not a number counts as greater),
+  // RowCount() after them all.
+  int LinhaPorX(long double x) const;
 
-  int Row = 1;  // the current cell
+  int Row = 1;  // the current cell; NumeroLinhaNova() in the new row
   int Col = 1;
 
   bool operator==(const TGradeTexto&) const = default;
 
  private:
+  long double ValorDeX(int linha) const;  // a text that is not a number sorts last
+
   std::vector<std::string> titulos_;
   std::vector<std::vector<std::string>> celulas_;
+  std::vector<std::string> linhaNova_;
 };
 
 }  // namespace zidod

@@ -52,13 +52,17 @@ void TEstadoEditor::sg1GetEditText(int coluna, int linha) {
   plataforma.sg1.Row = linha;
   if (coluna != 4) return;
   // The list comes up showing the cell's identifier.
-  plataforma.comboponto = plataforma.sg1.Cells(4, linha);
+  TGradeTexto& t = plataforma.sg1;
+  plataforma.comboponto = linha == t.NumeroLinhaNova() ? t.LinhaNova(4) : t.Cells(4, linha);
   plataforma.combopontoVisivel = true;
 }
 
 void TEstadoEditor::combopontoChange() {
-  if (plataforma.sg1.Row >= 1 && plataforma.sg1.Row < plataforma.sg1.RowCount())
-    plataforma.sg1.Cells(plataforma.sg1.Col, plataforma.sg1.Row) = plataforma.comboponto;
+  TGradeTexto& t = plataforma.sg1;
+  if (t.Row == t.NumeroLinhaNova())
+    t.LinhaNova(t.Col) = plataforma.comboponto;
+  else if (t.Row >= 1 && t.Row < t.RowCount())
+    t.Cells(t.Col, t.Row) = plataforma.comboponto;
   CapturarEditores();
 }
 

@@ -160,6 +160,49 @@ TEST_F(TabelasX, EntradaManualGuardaRotulosECodigosComSeusPontos) {
       << "\" code " << lido.secao.segs[segPlataforma].codigo[0];
 }
 
+// The row below the last point takes a new one: typed with the keys, it is
+// in the table and in the file once the user leaves the row.
+TEST_F(TabelasX, LinhaNovaAcrescentaOPontoDigitado) {
+  // Platform: Enter leaves the table, and with it the row.
+  editor.Clicar(kPrincipal, gemeo.Celula("sg1", 5, 1));  // below (7, -0.14)
+  editor.Digitar("9");
+  editor.Teclas("Tab");
+  editor.Digitar("-0.2");
+  editor.Teclas("Return");
+  // The next one with its label and identifier: the identifier list is part
+  // of the row, and Enter there leaves it.
+  TEstadoEditor& g = gemeo.Janela().Estado();
+  g.plataforma.sg1.LinhaNova(1) = "9";
+  g.plataforma.sg1.LinhaNova(2) = "-0.2";
+  g.sg1LinhaNovaExit();
+  gemeo.Janela().Mostrar();
+  editor.Clicar(kPrincipal, gemeo.Celula("sg1", 6, 1));
+  editor.Digitar("10");
+  editor.Teclas("Tab");
+  editor.Digitar("-0.3");
+  editor.Teclas("Tab");
+  editor.Digitar("P7");
+  editor.Teclas("Tab");
+  editor.Digitar("Ponto Central");
+  editor.Teclas("Return");
+  // Layer 1, whose outline ends on (-7, -0.15): Tab out of Y leaves the row.
+  editor.Clicar(kPrincipal, gemeo.Aba("pc1", 3));
+  editor.Clicar(kPrincipal, gemeo.Celula("sg3", 4, 1));
+  editor.Digitar("-7");
+  editor.Teclas("Tab");
+  editor.Digitar("0");
+  editor.Teclas("Tab");
+  editor.Teclas("ctrl+s");
+  EXPECT_TRUE(Gravado([](const TSecaoTipo& s) {
+    const TSegs& p = s.segs[segPlataforma];
+    const TSegs& camada = s.segs[SlotCamada(1)];
+    return p.nPontos == 7 && p.x[5] == 9 && p.y[5] == -0.2L && p.codigo[5] == -20 && p.x[6] == 10 &&
+           p.rotulo[6] == "P7" && p.codigo[6] == 3 && camada.nPontos == 5 && camada.x[4] == -7 && camada.y[4] == 0;
+  })) << "platform "
+      << lido.secao.segs[segPlataforma].nPontos << " points, the last \"" << lido.secao.segs[segPlataforma].rotulo[6]
+      << "\" code " << lido.secao.segs[segPlataforma].codigo[6] << "; layer " << lido.secao.segs[SlotCamada(1)].nPontos;
+}
+
 TEST_F(TabelasX, MaisCamadasOferecemANovaAba) {
   editor.Clicar(kPrincipal, gemeo.Aba("pc1", 3));  // PAVIMENTO
   editor.Clicar(kPrincipal, gemeo.Centro("tbsPavimento/ncam"));
