@@ -15,12 +15,12 @@ void Mostrar(TDialogos& dialogos, const tAvisoCad& aviso) {
 }  // namespace
 
 void TEstadoEditor::SelecionarNoCad(TGradeTexto& tabela, bool tabelaFechada) {
-  passo = "Selecionar no CAD";
   const tResultadoSelecao r = zidod::SelecionarNoCad(acad, *conectorCad, tabelaFechada);
   // The CAD had the front for the selection; a message is shown over the editor.
   if (r.voltouDoCad || r.aviso) dialogos->TrazerEditorParaFrente();
   if (r.aviso) Mostrar(*dialogos, *r.aviso);
   if (!r.selecionado) return;
+  passo = "Selecionar no CAD";
 
   tabela.LimparLinhas(1);
   tabela.SetRowCount(static_cast<int>(r.linhas.size()) + 1);
