@@ -36,13 +36,15 @@ std::string NomeDaAlteracao(const tInstantaneo& antes, const tInstantaneo& depoi
 void THistorico::Registrar(TEstadoEditor& estado) {
   const std::string nome = std::move(estado.passo);
   estado.passo.clear();
+  auto instantaneo = std::make_shared<const tInstantaneo>(Instantaneo(estado));
+  // Most events change none of it (zoom, information mode): the file's text is not needed.
+  if (!passos_.empty() && estado.secoesIniciadas == secao_ && *instantaneo == *passos_[atual_].instantaneo) return;
   std::string conteudo;
   try {
     conteudo = ConteudoDaSecao(estado);
   } catch (const std::exception&) {
     return;  // a value the file cannot take yet: the change is taken when it can be written
   }
-  auto instantaneo = std::make_shared<const tInstantaneo>(Instantaneo(estado));
   if (passos_.empty() || estado.secoesIniciadas != secao_) {
     passos_.clear();
     passos_.push_back({std::move(instantaneo), std::move(conteudo), {}});
