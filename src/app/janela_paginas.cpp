@@ -143,10 +143,13 @@ QWidget* TForm1::CriarPlataforma() {
     estado_.plataforma.radioqtdepistas = id;
     Executar([&] { estado_.radioqtdepistasClick(); });
   });
+  // A choice without a handler of its own still runs through Executar: it is a step to undo.
   connect(p.radioptsrotacao, &QButtonGroup::idClicked, this,
-          [this](int id) { estado_.plataforma.radioptsrotacao = id; });
-  connect(p.radioeixo, &QButtonGroup::idClicked, this, [this](int id) { estado_.plataforma.radioeixo = id; });
-  connect(p.radiocaimento, &QButtonGroup::idClicked, this, [this](int id) { estado_.plataforma.radiocaimento = id; });
+          [this](int id) { Executar([&] { estado_.plataforma.radioptsrotacao = id; }); });
+  connect(p.radioeixo, &QButtonGroup::idClicked, this,
+          [this](int id) { Executar([&] { estado_.plataforma.radioeixo = id; }); });
+  connect(p.radiocaimento, &QButtonGroup::idClicked, this,
+          [this](int id) { Executar([&] { estado_.plataforma.radiocaimento = id; }); });
   coluna->addWidget(pistas);
 
   coluna->addWidget(Rotulo("Descrição da Zidod Evuv", p.pagina));
