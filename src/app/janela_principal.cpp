@@ -141,6 +141,13 @@ void TForm1::CriarMenus() {
   QAction* sair = arquivo->addAction("Sa&ir");
   sair->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
   connect(sair, &QAction::triggered, this, &QWidget::close);
+  QMenu* editar = menuBar()->addMenu("&Editar");
+  desfazer_ = editar->addAction("Desfazer");
+  desfazer_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  connect(desfazer_, &QAction::triggered, this, [this] { Executar([&] { historico_.Desfazer(estado_); }); });
+  refazer_ = editar->addAction("Refazer");
+  refazer_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  connect(refazer_, &QAction::triggered, this, [this] { Executar([&] { historico_.Refazer(estado_); }); });
   QMenu* ferramentas = menuBar()->addMenu("&Ferramentas");
   connect(ferramentas->addAction("&Tabela de Materiais"), &QAction::triggered, this, [this] {
     form5_->Mostrar();
@@ -336,6 +343,7 @@ void TForm1::Executar(const std::function<void()>& acao) {
   } catch (const std::exception& e) {
     relatorioErro_(QString::fromStdString(e.what()));
   }
+  historico_.Registrar(estado_);
   Mostrar();
 }
 
@@ -360,6 +368,10 @@ void TForm1::Mostrar() {
   for (QButtonGroup* g : findChildren<QButtonGroup*>()) bloquear(g);
 
   setWindowTitle(Q(estado_.Caption));
+  desfazer_->setText(Q(historico_.TextoDesfazer()));
+  desfazer_->setEnabled(historico_.PodeDesfazer());
+  refazer_->setText(Q(historico_.TextoRefazer()));
+  refazer_->setEnabled(historico_.PodeRefazer());
   ligacoes_.Mostrar();
   MostrarVista();
   taludes_->itl->update();  // the slope chooser's picture

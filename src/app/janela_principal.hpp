@@ -11,8 +11,10 @@
 #include "editing/entrada_numerica.hpp"
 #include "editing/estado_editor.hpp"
 #include "ligacoes.hpp"
+#include "editing/historico.hpp"
 
 class QAbstractButton;
+class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -48,8 +50,10 @@ class TForm1 : public QMainWindow {
   ~TForm1() override;
 
   TEstadoEditor& Estado() { return estado_; }
+  const THistorico& Historico() const { return historico_; }
 
-  // Runs a handler; a failure goes to the error report, then the state is shown.
+  // Runs a handler; a failure goes to the error report, then the change it
+  // made, if any, becomes a step of the undo history and the state is shown.
   void Executar(const std::function<void()>& acao);
   // The general error report: by default a modal box with the failure's message.
   void SetRelatorioErro(std::function<void(const QString&)> relatorio);
@@ -99,6 +103,7 @@ class TForm1 : public QMainWindow {
 
   TEstadoEditor estado_;
   TLigacoes ligacoes_{this, [this](const TLigacoes::tAcao& acao) { Executar(acao); }};
+  THistorico historico_;
   std::function<void(const QString&)> relatorioErro_;
   std::function<void()> aoPrimeiraFigura_;
   std::string arquivoLinhaComando_;
@@ -107,6 +112,8 @@ class TForm1 : public QMainWindow {
   std::shared_ptr<TCanvasImagem> imagem_;
   std::shared_ptr<TCanvasImagem> diagrama_;
 
+  QAction* desfazer_ = nullptr;
+  QAction* refazer_ = nullptr;
   QTabWidget* pc1_ = nullptr;
   QStatusBar* st1_ = nullptr;
   std::array<QLabel*, 4> paineis_{};

@@ -97,7 +97,8 @@ void TLigacoes::Descricao(QPlainTextEdit* campo, std::vector<std::string>& linha
 void TLigacoes::Escolha(QButtonGroup* grupo, int& valor, tAcao aoClicar) {
   QObject::connect(grupo, &QButtonGroup::idClicked, contexto_, [this, &valor, aoClicar](int id) {
     valor = id;
-    if (aoClicar) Executar(aoClicar);
+    // A choice without a handler of its own still goes through Executar: it is a step to undo.
+    Executar(aoClicar ? aoClicar : tAcao([] {}));
   });
   Adicionar(grupo, [grupo, &valor] { Marcar(grupo, valor); });
 }

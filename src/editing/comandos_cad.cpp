@@ -20,6 +20,7 @@ void TEstadoEditor::SelecionarNoCad(TGradeTexto& tabela, bool tabelaFechada) {
   if (r.voltouDoCad || r.aviso) dialogos->TrazerEditorParaFrente();
   if (r.aviso) Mostrar(*dialogos, *r.aviso);
   if (!r.selecionado) return;
+  passo = "Selecionar no CAD";
 
   tabela.LimparLinhas(1);
   tabela.SetRowCount(static_cast<int>(r.linhas.size()) + 1);

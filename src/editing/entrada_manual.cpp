@@ -88,6 +88,7 @@ void TEstadoEditor::CopiarTabelaNoElemento(const TGradeTexto& tabela, int slot) 
 }
 
 void TEstadoEditor::Button3Click() {
+  passo = "Inserir Ponto";
   tEntradaManual& c = taludes.GroupBox5;
   if (!EmBranco(c.distancia.texto) && !EmBranco(c.desnivel.texto)) {
     if (!PodeSomar(taludes.sg2))
@@ -133,6 +134,7 @@ void TEstadoEditor::BitBtn4Click() { plataforma.frmEntManualVisivel = true; }
 void TEstadoEditor::EntManualButton1Click() { plataforma.frmEntManualVisivel = false; }
 
 void TEstadoEditor::EntManualButton5Click() {
+  passo = "Inserir Ponto";
   tEntradaManual& c = plataforma.frmEntManual;
   TGradeTexto& t = plataforma.sg1;
   constexpr int kColunaTrabalho = 5;

@@ -93,6 +93,11 @@ class TEstadoEditor {
   // The control that the last handler sends the focus to, by name; the
   // window moves the focus there and clears it.
   std::string focoPedido;
+  // The name a command gives its change for "Desfazer" ("Inserir Ponto");
+  // the history takes it after the handler.
+  std::string passo;
+  // Counts the sections begun or read: each has an undo history of its own.
+  int secoesIniciadas = 0;
 
   // The drawing, its raster size (followed at the next redraw) and its view
   // transform; the slope chooser's raster.
@@ -352,7 +357,10 @@ class TEstadoEditor {
  private:
   // The file's bytes as it would be written now.
   std::string ConteudoAtual() const;
-  void GuardarReferencia() { conteudoGravado_ = ConteudoAtual(); }
+  void GuardarReferencia() {
+    conteudoGravado_ = ConteudoAtual();
+    ++secoesIniciadas;
+  }
   std::string conteudoGravado_;
 
   // While a file is applied the picture is not drawn: it is drawn once, whole,

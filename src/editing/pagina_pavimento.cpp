@@ -42,6 +42,7 @@ void TEstadoEditor::pcChange(int nova) {
 }
 
 void TEstadoEditor::Button7Click() {
+  passo = "Apagar Camada";
   pavimento.Edit1.clear();
   pavimento.Edit2.clear();
   pavimento.gc1.clear();

@@ -9,6 +9,7 @@ namespace zidod {
 // Only a rebuild that gives an outline changes the document, and only then is
 // the picture redrawn.
 void TEstadoEditor::RecalcularSarjeta(tLado lado) {
+  passo = "Sarjeta";
   const auto contorno = ContornoSarjeta(secao, lado);
   if (!contorno) return;
   InstalarSarjeta(secao, lado, *contorno);
@@ -49,6 +50,7 @@ void TEstadoEditor::acsdClick() {
 }
 
 void TEstadoEditor::ApagarSarjetaDoLado(tLado lado) {
+  passo = "Apagar Sarjeta";
   ApagarSarjeta(secao, lado);
   MontarSecao(secao, true);
   AtualizarDesenho();

@@ -72,6 +72,7 @@ void TEstadoEditor::combopontoExit() {
 }
 
 void TEstadoEditor::ApagarPontoClick() {
+  passo = "Apagar Ponto";
   if (TGradeTexto* tabela = TabelaDaPagina()) {
     const int marcada = tabela->LinhaMarcada();
     if (marcada > 0 && tabela->RowCount() > 2) tabela->RemoverLinha(marcada);
@@ -80,6 +81,7 @@ void TEstadoEditor::ApagarPontoClick() {
 }
 
 void TEstadoEditor::ApagarTudoClick() {
+  passo = "Apagar Tudo";
   int slot = -1;
   if (pc1 == tPagina::pterra) slot = segPlataforma;
   if (pc1 == tPagina::ptal) slot = SlotTaludeEscolhido();

@@ -90,6 +90,22 @@ TEST_F(JanelaTeste, PistasMostramEEscondemPontosDeRotacao) {
   EXPECT_FALSE(grupo->isVisible());
 }
 
+// A roadway choice is a step of its own as soon as it is clicked: the menu names it.
+TEST_F(JanelaTeste, EscolhaDasPistasEPassoParaDesfazer) {
+  const auto botoes = Filho<QGroupBox>("Caimento")->findChildren<QRadioButton*>();
+  ASSERT_EQ(botoes.size(), 2);
+  QTest::mouseClick(botoes[1], Qt::LeftButton);  // "Simples"
+  QAction* desfazer = nullptr;
+  for (QAction* a : janela->findChildren<QAction*>())
+    if (a->text().startsWith("Desfazer")) desfazer = a;
+  ASSERT_NE(desfazer, nullptr);
+  EXPECT_EQ(desfazer->text(), "Desfazer Pistas");
+  EXPECT_TRUE(desfazer->isEnabled());
+  desfazer->trigger();
+  EXPECT_EQ(janela->Estado().plataforma.radiocaimento, 0);
+  EXPECT_FALSE(desfazer->isEnabled());
+}
+
 TEST_F(JanelaTeste, EnterPassaAoProximoControleMenosNaDescricao) {
   janela->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
