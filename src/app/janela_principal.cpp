@@ -396,7 +396,7 @@ void TForm1::GuardarRecentes() {
 
 void TForm1::MostrarRecentes() {
   recentes_->clear();
-  recentes_->setEnabled(!estado_.arquivosRecentes.empty());
+  recentes_->menuAction()->setEnabled(!estado_.arquivosRecentes.empty());
   for (std::size_t i = 0; i < estado_.arquivosRecentes.size(); ++i) {
     const std::string caminho = estado_.arquivosRecentes[i];
     QAction* a = recentes_->addAction(QString("&%1 %2").arg(i + 1).arg(Q(caminho)));
