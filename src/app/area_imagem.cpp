@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace zidod {
 
@@ -18,15 +19,38 @@ void TAreaImagem::paintEvent(QPaintEvent*) {
   emit pintada();
 }
 
+void TAreaImagem::mousePressEvent(QMouseEvent* evento) {
+  if (evento->button() != Qt::MiddleButton) return;
+  const QPoint p = evento->position().toPoint();
+  emit arrasteIniciado(p.x(), p.y());
+}
+
 void TAreaImagem::mouseMoveEvent(QMouseEvent* evento) {
   const QPoint p = evento->position().toPoint();
-  emit ponteiroMovido(p.x(), p.y());
+  if (evento->buttons() & Qt::MiddleButton)
+    emit arrasteMovido(p.x(), p.y());
+  else
+    emit ponteiroMovido(p.x(), p.y());
 }
 
 void TAreaImagem::mouseReleaseEvent(QMouseEvent* evento) {
   const QPoint p = evento->position().toPoint();
+  if (evento->button() == Qt::MiddleButton) {
+    emit arrasteTerminado(p.x(), p.y());
+    return;
+  }
   emit botaoSolto(p.x(), p.y());
   emit clicada();
+}
+
+void TAreaImagem::wheelEvent(QWheelEvent* evento) {
+  constexpr int kDegrau = 120;  // eighths of a degree in one notch
+  rodaAcumulada_ += evento->angleDelta().y();
+  const int degraus = rodaAcumulada_ / kDegrau;
+  rodaAcumulada_ -= degraus * kDegrau;
+  const QPoint p = evento->position().toPoint();
+  if (degraus != 0) emit rodaGirada(p.x(), p.y(), degraus);
+  evento->accept();
 }
 
 void TAreaImagem::resizeEvent(QResizeEvent*) { emit redimensionada(width(), height()); }

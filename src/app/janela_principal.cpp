@@ -33,6 +33,7 @@
 #include "janela_paginas.hpp"
 #include "janela_sobre.hpp"
 #include "platform/canvas_qt.hpp"
+#include "platform/configuracoes.hpp"
 #include "platform/janelas.hpp"
 #include "platform/transporte_local.hpp"
 
@@ -86,6 +87,7 @@ TForm1::TForm1(std::string arquivoLinhaComando, std::string caminhoMateriais, QW
   estado_.conectorCad = std::make_shared<TConectorSocketLocal>();
   estado_.acad.relogio = std::make_shared<TRelogioEventos>();
   estado_.caminhoMateriais = caminhoMateriais.empty() ? CaminhoTabelaMateriais() : caminhoMateriais;
+  estado_.arquivosRecentes = recentesGuardados_ = LerArquivosRecentes();
   resize(808, 608);
 
   CriarMenus();
@@ -136,6 +138,8 @@ void TForm1::CriarMenus() {
   item(arquivo, "Salvar &Como", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TEstadoEditor::SalvarComoClick);
   connect(arquivo->addAction("Exportar &Folha..."), &QAction::triggered, this,
           [this] { TfrmFolha(this, estado_).exec(); });
+  recentes_ = arquivo->addMenu("Arquivos &Recentes");
+  connect(arquivo, &QMenu::aboutToShow, this, &TForm1::MostrarRecentes);
   arquivo->addSeparator();
   // "Sair" closes the window as its close button does, saving the materials.
   QAction* sair = arquivo->addAction("Sa&ir");
@@ -190,22 +194,31 @@ QWidget* TForm1::CriarAreaDesenho() {
   areaImagem_->setObjectName("Image");
   areaImagem_->setCursor(Qt::CrossCursor);
   areaImagem_->setMinimumSize(100, 100);
+  // The hot path of moves: only the view is shown again, unless the move failed.
+  const auto executarMovimento = [this](void (TEstadoEditor::*movimento)(int, int), int x, int y) {
+    try {
+      (estado_.*movimento)(x, y);
+    } catch (const std::exception& e) {
+      relatorioErro_(QString::fromStdString(e.what()));
+      Mostrar();
+      return;
+    }
+    MostrarVista();
+    plataforma_->modelo->Recarregar();
+    taludes_->modelo->Recarregar();
+  };
   connect(areaImagem_, &TAreaImagem::ponteiroMovido, this,
-          [this](int x, int y) {
-            // The hot path: only the view is shown again, unless the move failed.
-            try {
-              estado_.ImageMouseMove(x, y);
-            } catch (const std::exception& e) {
-              relatorioErro_(QString::fromStdString(e.what()));
-              Mostrar();
-              return;
-            }
-            MostrarVista();
-            plataforma_->modelo->Recarregar();
-            taludes_->modelo->Recarregar();
-          });
+          [executarMovimento](int x, int y) { executarMovimento(&TEstadoEditor::ImageMouseMove, x, y); });
+  connect(areaImagem_, &TAreaImagem::arrasteMovido, this,
+          [executarMovimento](int x, int y) { executarMovimento(&TEstadoEditor::ImageArrasteMove, x, y); });
   connect(areaImagem_, &TAreaImagem::botaoSolto, this,
           [this](int x, int y) { Executar([&] { estado_.ImageMouseUp(x, y); }); });
+  connect(areaImagem_, &TAreaImagem::arrasteIniciado, this,
+          [this](int x, int y) { Executar([&] { estado_.ImageArrasteInicio(x, y); }); });
+  connect(areaImagem_, &TAreaImagem::arrasteTerminado, this,
+          [this](int x, int y) { Executar([&] { estado_.ImageArrasteFim(x, y); }); });
+  connect(areaImagem_, &TAreaImagem::rodaGirada, this,
+          [this](int x, int y, int degraus) { Executar([&] { estado_.ImageMouseWheel(x, y, degraus); }); });
   // The raster takes the new size at the next redraw.
   connect(areaImagem_, &TAreaImagem::redimensionada, this, [this](int w, int h) {
     estado_.ImageLargura = w;
@@ -231,11 +244,22 @@ QWidget* TForm1::CriarAreaDesenho() {
   afastar->setGeometry(2, 29, 26, 25);
   connect(aproximar, &QToolButton::clicked, this, [this] { Executar([&] { estado_.dxSpeedButton1Click(); }); });
   connect(afastar, &QToolButton::clicked, this, [this] { Executar([&] { estado_.dxSpeedButton2Click(); }); });
+  auto* ajustar = new QToolButton(faixa);
+  ajustar->setObjectName("Ajustar");
+  ajustar->setIcon(QIcon::fromTheme("zoom-fit-best", QIcon(":/icones/ajustar.svg")));
+  ajustar->setText("Ajustar");
+  ajustar->setToolTip("Ajustar (Home): a seção inteira à vista");
+  ajustar->setGeometry(30, 15, 26, 25);
+  connect(ajustar, &QToolButton::clicked, this, [this] { Executar([&] { estado_.AjustarClick(); }); });
+  // Home fits the section wherever the focus is, except where a field or
+  // an open cell takes Home for its cursor.
+  connect(new QShortcut(QKeySequence(Qt::Key_Home), this), &QShortcut::activated, this,
+          [this] { Executar([&] { estado_.AjustarClick(); }); });
   sp1_ = new QToolButton(faixa);
   sp1_->setObjectName("sp1");
   sp1_->setText("Informações");
   sp1_->setCheckable(true);
-  sp1_->setGeometry(34, 15, 100, 25);
+  sp1_->setGeometry(58, 15, 82, 25);
   const std::array<QPoint, 5> posicoes = {QPoint(144, 1), QPoint(144, 19), QPoint(144, 37), QPoint(278, 19),
                                           QPoint(278, 37)};
   for (std::size_t i = 0; i < informacoes_.size(); ++i) {
@@ -344,7 +368,24 @@ void TForm1::Executar(const std::function<void()>& acao) {
     relatorioErro_(QString::fromStdString(e.what()));
   }
   historico_.Registrar(estado_);
+  GuardarRecentes();
   Mostrar();
+}
+
+void TForm1::GuardarRecentes() {
+  if (estado_.arquivosRecentes == recentesGuardados_) return;
+  GravarArquivosRecentes(estado_.arquivosRecentes);
+  recentesGuardados_ = estado_.arquivosRecentes;
+}
+
+void TForm1::MostrarRecentes() {
+  recentes_->clear();
+  recentes_->menuAction()->setEnabled(!estado_.arquivosRecentes.empty());
+  for (std::size_t i = 0; i < estado_.arquivosRecentes.size(); ++i) {
+    const std::string caminho = estado_.arquivosRecentes[i];
+    QAction* a = recentes_->addAction(QString("&%1 %2").arg(i + 1).arg(Q(caminho)));
+    connect(a, &QAction::triggered, this, [this, caminho] { Executar([&] { estado_.AbrirRecenteClick(caminho); }); });
+  }
 }
 
 void TForm1::SetRelatorioErro(std::function<void(const QString&)> relatorio) {

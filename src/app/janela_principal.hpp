@@ -21,6 +21,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
@@ -100,6 +101,8 @@ class TForm1 : public QMainWindow {
   void MoverFocoPedido();
   void FocoMudou(QWidget* antes, QWidget* agora);
   void AbrirAjuda();
+  void MostrarRecentes();  // fills "Arquivos Recentes" as the "Arquivo" menu opens
+  void GuardarRecentes();  // into the user's settings, when the list changed
 
   TEstadoEditor estado_;
   TLigacoes ligacoes_{this, [this](const TLigacoes::tAcao& acao) { Executar(acao); }};
@@ -111,6 +114,8 @@ class TForm1 : public QMainWindow {
   QPointer<QWidget> focoNaJanela_;  // the last control of this window that had the focus
   std::shared_ptr<TCanvasImagem> imagem_;
   std::shared_ptr<TCanvasImagem> diagrama_;
+  QMenu* recentes_ = nullptr;
+  std::vector<std::string> recentesGuardados_;  // as the user's settings hold them
 
   QAction* desfazer_ = nullptr;
   QAction* refazer_ = nullptr;

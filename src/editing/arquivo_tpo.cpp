@@ -5,6 +5,7 @@
 #include "document/arquivo.hpp"
 #include "document/formato_tpo.hpp"
 #include "document/texto.hpp"
+#include "editing/arquivos_recentes.hpp"
 #include "editing/estado_editor.hpp"
 
 namespace zidod {
@@ -83,6 +84,7 @@ void TEstadoEditor::GravarTpo() {
     throw ErroPastaSemEscrita(std::string(e.what()) + " Use \"Salvar Como\" para gravar em outra pasta.");
   }
   Caption = Titulo(tVersaoTitulo::formato, secao.nomeArquivo);
+  arquivosRecentes = AcrescentarRecente(std::move(arquivosRecentes), secao.nomeArquivo);
 }
 
 int TEstadoEditor::LerTpo(const std::string& caminho) { return LerTpo(LerArquivo(caminho), caminho); }
@@ -118,6 +120,7 @@ int TEstadoEditor::LerTpo(std::string_view bytes, const std::string& caminho) {
     throw ErroArquivo("Linha " + std::to_string(numero) + ": " + e.what());
   }
   GuardarReferencia();
+  arquivosRecentes = AcrescentarRecente(std::move(arquivosRecentes), caminho);
   // The file is read; a zoom it cannot draw with is reported like a typed one.
   AtualizarDesenho();
   return versao;

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "document/formato_tpo.hpp"
+#include "editing/arquivos_recentes.hpp"
 #include "editing/estado_editor.hpp"
 
 namespace zidod {
@@ -35,6 +36,7 @@ void TEstadoEditor::Novo() {
   // before is neither stored nor loaded.
   pavimento.ncam = 1;
   pavimento.pc = 0;
+  desenho.deslocamento = {};  // a new section is seen where the zoom puts it
   LimparDocumento(secao);
   secao.nomeArquivo.clear();
   Caption = Titulo(tVersaoTitulo::formato);
@@ -72,11 +74,26 @@ void TEstadoEditor::AbrirClick() {
   if (!ConfirmarDescarte()) return;
   const std::optional<std::string> arquivo = dialogos->EscolherArquivoParaAbrir();
   if (!arquivo) return;
+  AbrirArquivo(*arquivo);
+}
+
+void TEstadoEditor::AbrirRecenteClick(const std::string& caminho) {
+  if (!ConfirmarDescarte()) return;
+  std::error_code erro;
+  if (!std::filesystem::exists(caminho, erro)) {
+    arquivosRecentes = RemoverRecente(std::move(arquivosRecentes), caminho);
+    dialogos->Mensagem("Arquivo não encontrado!", "Arquivo " + caminho + " não encontrado.", tIcone::erro);
+    return;
+  }
+  AbrirArquivo(caminho);
+}
+
+void TEstadoEditor::AbrirArquivo(const std::string& caminho) {
   // The file replaces the section; one that cannot be read leaves it as it was.
   TEstadoEditor anterior = *this;
   try {
     Novo();
-    LerTpo(*arquivo);
+    LerTpo(caminho);
   } catch (...) {
     *this = std::move(anterior);
     throw;

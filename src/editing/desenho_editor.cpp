@@ -31,6 +31,7 @@ tContextoDesenho TEstadoEditor::ContextoDesenho() const {
   c.mostrarPontos = desenho.mp;
   c.larguraArea = ImageLargura;
   c.alturaArea = ImageAltura;
+  c.deslocamento = desenho.deslocamento;
   return c;
 }
 

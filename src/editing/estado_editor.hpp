@@ -112,6 +112,10 @@ class TEstadoEditor {
   std::vector<std::string> lgv;
   int lgvSelecionado = -1;
 
+  // "Arquivos Recentes": absolute paths, the most recent first. The window
+  // keeps them in the user's settings between runs.
+  std::vector<std::string> arquivosRecentes;
+
   // --- Capture and loading
   void CapturarGeral();
   void CapturarEditores();
@@ -301,6 +305,9 @@ class TEstadoEditor {
     std::string ah = "16";  // "Zoom Horizontal": metres across the drawing
     bool mp = true;         // "Mostrar Pontos"
     std::array<std::string, 4> st1 = {"", "", "Zoom Horizontal", ""};
+    // How far the picture is moved; the file does not keep it.
+    tDeslocamento deslocamento;
+    std::optional<tPixel> arraste;  // the pointer while the middle button drags the picture
     bool operator==(const tFaixaDesenho&) const = default;
   };
   tFaixaDesenho desenho;
@@ -312,6 +319,11 @@ class TEstadoEditor {
   void mpClick();
   void dxSpeedButton1Click();  // zoom in
   void dxSpeedButton2Click();  // zoom out
+  void AjustarClick();         // "Ajustar": the whole section in view
+  void ImageArrasteInicio(int px, int py);  // the middle button goes down
+  void ImageArrasteMove(int px, int py);
+  void ImageArrasteFim(int px, int py);
+  void ImageMouseWheel(int px, int py, int degraus);  // turned away from the user (positive): zooms in
 
   // Whether the file would change: the section and the values the file
   // keeps differ from what they were when it was last read, written or
@@ -326,6 +338,9 @@ class TEstadoEditor {
   void AbrirClick();
   void SalvarClick();
   void SalvarComoClick();
+  // An entry of "Arquivos Recentes": opened as "Abrir" opens the file
+  // chosen; a file no longer there is reported and leaves the list.
+  void AbrirRecenteClick(const std::string& caminho);
 
   // The materials table, its window "Tabela de Materiais" and the add dialog.
   void CarregarMateriais(const std::string& caminho);
@@ -405,6 +420,7 @@ class TEstadoEditor {
   void CopiarTabelaNoElemento(const TGradeTexto& tabela, int slot);
   bool IdentificadoresDefinidos() const;
   void Novo();
+  void AbrirArquivo(const std::string& caminho);
   void SalvarComo();
   TGradeTexto* TabelaDaPagina();
   void CapturarMontarEAtualizar();

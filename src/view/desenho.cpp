@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "document/numeros.hpp"
 #include "document/texto.hpp"
@@ -11,9 +12,6 @@ namespace zidod {
 namespace {
 
 using tPagina = tContextoDesenho::tPaginaMostrada;
-
-constexpr long double kFaixaCotas = 2;  // the elevations -1 to +1 always fit
-constexpr long double kExagero = 1;     // vertical exaggeration
 
 void Linha(TCanvas& c, int x1, int y1, int x2, int y2) {
   c.MoveTo(x1, y1);
@@ -66,70 +64,73 @@ void DesenharSecao(TCanvas& canvas, const TSecaoTipo& secao, const tContextoDese
 
 void DesenharEixos(TCanvas& c, const tContextoDesenho& ctx, tVista& vista) {
   const int a = StrParaInt(ctx.zoom);
-  const long double metade = a / 2.0L;
-  const long double span = std::fabs(-metade) + metade;
-  if (span == 0) return;
-
-  const int w = ctx.larguraArea;
-  const int base = ctx.alturaArea - 15;
+  if (a <= 0) return;
   c.Redimensionar(ctx.larguraArea, ctx.alturaArea);
   // An area with no room for the drawing keeps the last transform.
-  if (w < 1 || base < 1) return;
+  const std::optional<tVista> calculada = VistaDoZoom(a, ctx.larguraArea, ctx.alturaArea, ctx.deslocamento);
+  if (!calculada) return;
+  const tVista& v = *calculada;
+  const int w = v.largura;
+  const int base = v.base;
+  const int dx = v.deslocamento.x;
+  const int dy = v.deslocamento.y;
 
-  tVista v = vista;
-  v.largura = w;
-  v.base = base;
-  v.escalaX = w / span;
-  v.escalaY = base / (kFaixaCotas + 0.5L);
-  if ((kFaixaCotas + 0.5L) * kExagero >= base * span / w)
-    v.escalaX = v.escalaY / kExagero;
-  else
-    v.escalaY = v.escalaX * kExagero;
-  const long double metadeEsquerda = metade + std::fabs(w / v.escalaX - span) / 2;
-  v.origemX = Arredondar(metadeEsquerda * v.escalaX);
-
+  // The vertical axis moves with the picture; the horizontal one stays at
+  // the foot of the area, under the labels of the vertical grid.
   c.caneta.cor = clPreto;
-  Linha(c, v.origemX, 0, v.origemX, base);
+  Linha(c, v.origemX + dx, 0, v.origemX + dx, base);
   Linha(c, 0, base, w, base);
-  Rotulo(c, v.origemX - 2, base + 1, "0");
+  Rotulo(c, v.origemX + dx - 2, base + 1, "0");
 
   // Vertical grid, every P metres; at zooms so wide that P metres round to no
   // pixel at all, every power of ten times P that spans one.
   c.caneta.cor = clPrata;
   int p = std::max(1, Arredondar(w / v.escalaX / 20));
-  if (span > 30) p = 10;
+  if (a > 30) p = 10;
   while (p * v.escalaX < 1 && p < 1000000000) p *= 10;
-  if (v.origemX > 0) {
-    long double valor = 0;
+  const long double passo = p * v.escalaX;
+  const int eixo = v.origemX + dx;
+  if (eixo > 0) {
+    // A picture moved far to the right starts with the lines near its right edge.
+    long double valor = -p * std::max(0.0L, std::floor((eixo - w) / passo) - 1);
     int x = 0;
     do {
       valor -= p;
-      x = Arredondar(valor * v.escalaX + v.origemX);
+      x = Arredondar(valor * v.escalaX + v.origemX) + dx;
+      if (x > w) continue;
       Linha(c, x, base, x, 0);
       Rotulo(c, x - 7, base + 1, TextoGrade(valor));
     } while (x > 0);
   }
   {
+    // Counted on from the previous rounded column, before the move; a
+    // picture moved far to the left starts near its left edge.
     int x = v.origemX;
     long double valor = 0;
-    while (x < w) {
-      x = Arredondar(p * v.escalaX + x);
+    if (eixo < 0) {
+      const long double saltadas = std::floor(-eixo / passo);
+      valor = p * saltadas;
+      x = Arredondar(valor * v.escalaX + v.origemX);
+    }
+    while (x + dx < w) {
+      x = Arredondar(passo + x);
       valor += p;
-      Linha(c, x, base, x, 0);
-      Rotulo(c, x - 5, base + 1, TextoGrade(valor));
+      Linha(c, x + dx, base, x + dx, 0);
+      Rotulo(c, x + dx - 5, base + 1, TextoGrade(valor));
     }
   }
 
-  v.cotaBase = -1 - (base / v.escalaY - kFaixaCotas) / 2;
+  // The elevation on the foot row, and the first whole elevation above it.
+  const long double cotaVisivel = v.cotaBase + dy / v.escalaY;
   c.caneta.cor = clPreto;
-  Rotulo(c, 1, base - 5, FloatParaTextoFixo(v.cotaBase, 1, 15));
+  Rotulo(c, 1, base - 5, FloatParaTextoFixo(cotaVisivel, 1, 15));
 
   c.caneta.cor = clPrata;
   const int s = std::max(1, Arredondar(base / v.escalaY / 10));
-  long double valor = v.cotaBase + std::fabs(v.cotaBase - std::trunc(v.cotaBase));
+  long double valor = std::ceil(cotaVisivel);
   int y = 0;
   do {
-    y = Arredondar(base - (valor - v.cotaBase) * v.escalaY);
+    y = Arredondar(base - (valor - v.cotaBase) * v.escalaY) + dy;
     Linha(c, 0, y, w, y);
     Rotulo(c, 1, y - 5, TextoGrade(valor));
     valor += s;

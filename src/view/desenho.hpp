@@ -19,6 +19,7 @@ struct tContextoDesenho {
   bool mostrarPontos = true;
   int larguraArea = 467;  // size of the drawing area
   int alturaArea = 468;
+  tDeslocamento deslocamento;  // how far the user moved the picture
   bool operator==(const tContextoDesenho&) const = default;
 };
 

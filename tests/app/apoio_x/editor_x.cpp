@@ -81,11 +81,20 @@ TEditorX::TEditorX(std::vector<std::string> argumentos, const std::vector<std::f
     }
   }
 
+  IniciarEditor(argumentos);
+}
+
+void TEditorX::IniciarEditor(const std::vector<std::string>& argumentos) {
   std::vector<std::string> argv = {ZIDOD_EDITOR};
   argv.insert(argv.end(), argumentos.begin(), argumentos.end());
   editor_ = Iniciar(argv, ambiente_);
   if (!EsperarAtiva("^Editor de Zidod Evuv", 20000)) throw std::runtime_error("the editor's window did not appear");
   Assentar();
+}
+
+void TEditorX::Reiniciar(const std::vector<std::string>& argumentos) {
+  if (editor_ != -1) throw std::runtime_error("the editor is still running");
+  IniciarEditor(argumentos);
 }
 
 bool TEditorX::IniciarTela() {
@@ -241,6 +250,18 @@ void TEditorX::Digitar(const std::string& texto) {
 void TEditorX::Clicar(const std::string& titulo, QPoint ponto, int botao) {
   X("xdotool mousemove --window " + JanelaDe(titulo) + " " + std::to_string(ponto.x()) + " " +
     std::to_string(ponto.y()) + " sleep 0.1 click " + std::to_string(botao));
+  Assentar();
+}
+
+void TEditorX::Arrastar(const std::string& titulo, QPoint de, QPoint para, int botao) {
+  const std::string janela = JanelaDe(titulo);
+  const auto ate = [&](QPoint p) {
+    return "mousemove --window " + janela + " " + std::to_string(p.x()) + " " + std::to_string(p.y()) + " sleep 0.05 ";
+  };
+  std::string comando = "xdotool " + ate(de) + "mousedown " + std::to_string(botao) + " sleep 0.1 ";
+  constexpr int kPassos = 4;
+  for (int i = 1; i <= kPassos; ++i) comando += ate(de + (para - de) * i / kPassos);
+  X(comando + "mouseup " + std::to_string(botao));
   Assentar();
 }
 

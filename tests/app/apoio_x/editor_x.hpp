@@ -37,6 +37,8 @@ class TEditorX {
   // matches `titulo` (an extended regular expression); 1 left, 2 middle,
   // 3 right.
   void Clicar(const std::string& titulo, QPoint ponto, int botao = 1);
+  // Presses `botao` at `de`, moves in a few steps to `para` and lets go there.
+  void Arrastar(const std::string& titulo, QPoint de, QPoint para, int botao = 1);
 
   // The titles of the visible top-level windows, and of the active one.
   std::vector<std::string> Janelas() const;
@@ -56,6 +58,9 @@ class TEditorX {
   bool Fechar(int ms = 5000);
   // Waits for the editor to end; true when it ended in time, cleanly.
   bool Terminou(int ms = 5000);
+  // Once the editor has ended, starts it again on the same display, with
+  // the same HOME (its settings) and folder, and waits for its main window.
+  void Reiniciar(const std::vector<std::string>& argumentos = {});
 
   // Starts another program on the editor's display, with its environment;
   // it is killed with the editor.
@@ -72,6 +77,7 @@ class TEditorX {
   std::string JanelaDe(const std::string& titulo) const;
   // Starts Xvfb and openbox; false when openbox could not take the display.
   bool IniciarTela();
+  void IniciarEditor(const std::vector<std::string>& argumentos);
   pid_t Iniciar(const std::vector<std::string>& argv, const std::vector<std::string>& ambiente, int fdMantido = -1);
   void Encerrar(pid_t& pid);
 
