@@ -72,24 +72,30 @@ TEST(VistaX, DepoisDeAjustarEArrastarOCliqueApanhaOPontoQueEstaSobEle) {
   EXPECT_EQ(PontosDaPlataforma(arquivo, 7, -0.14L), 1);
 }
 
-// "Arquivo", "Arquivos Recentes", the first entry. A menu opens a moment
-// after the click, and X tells nothing of it: a key sent before takes no effect.
-void AbrirPrimeiroRecente(TEditorX& editor, QPoint menuArquivo) {
-  editor.Clicar(kPrincipal, menuArquivo);
+// "Arquivo", "Arquivos Recentes", the first entry, by their mnemonics. A
+// restarted window can lose the focus it was given at first (openbox hands
+// it on as the old window's focus history settles), so it is activated
+// again. A menu opens a moment after its key, and X tells nothing of it: a
+// key sent before takes no effect.
+void AbrirPrimeiroRecente(TEditorX& editor) {
+  editor.X("xdotool search --onlyvisible --name '^Editor de Zidod Evuv' windowactivate --sync");
+  ASSERT_TRUE(editor.EsperarAtiva(kPrincipal));
+  editor.Assentar();
+  editor.Teclas("alt+a");
   for (const char* tecla : {"r", "1"}) {
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     editor.Teclas(tecla);
   }
 }
 
-// Disabled: the menu keys after a restart are not reliably taken yet (one run in
-// three misses the entry); the list logic and the missing-file answer are tested in
-// tests/editing. Run with --gtest_also_run_disabled_tests.
+// Disabled: after a restart, one run in three the menu keys are still not taken
+// (even with the window activated again); the list, the settings and the
+// missing-file answer are tested in tests/editing. Run it with
+// --gtest_also_run_disabled_tests.
 TEST(VistaX, DISABLED_UmArquivoAbertoVoltaEmArquivosRecentesNaProximaSessao) {
   TEditorX editor({}, {kExemplo});
   const std::string arquivo = (editor.Pasta() / "exemplo.tpo").string();
   const std::string comArquivo = kPrincipal + ".* ->> " + arquivo + "$";
-  const QPoint menuArquivo = TGemeo(editor).Menu("Arquivo");
   editor.Teclas("ctrl+o");
   ASSERT_TRUE(editor.EsperarAtiva("^Abrir$"));
   editor.Digitar(arquivo);
@@ -100,14 +106,14 @@ TEST(VistaX, DISABLED_UmArquivoAbertoVoltaEmArquivosRecentesNaProximaSessao) {
 
   editor.Reiniciar();
   ASSERT_FALSE(editor.EsperarJanela(comArquivo, 500));
-  AbrirPrimeiroRecente(editor, menuArquivo);
+  AbrirPrimeiroRecente(editor);
   EXPECT_TRUE(editor.EsperarJanela(comArquivo));
   ASSERT_TRUE(editor.Fechar());
 
   // Gone since: the entry says so, and leaves the list.
   fs::remove(arquivo);
   editor.Reiniciar();
-  AbrirPrimeiroRecente(editor, menuArquivo);
+  AbrirPrimeiroRecente(editor);
   ASSERT_TRUE(editor.EsperarJanela("^Arquivo não encontrado!$"));
   editor.Teclas("Return");
   ASSERT_TRUE(editor.EsperarSemJanela("^Arquivo não encontrado!$"));
