@@ -161,7 +161,7 @@ class TEstadoEditor {
     int radioeixo = 1;        // "esquerdo", "centro", "direito", "interno", "externo"
     int radiocaimento = 0;    // "Duplo", "Simples"
     bool radioptsrotacaoVisivel = false;
-    std::vector<std::string> Memo1;  // the description
+    std::vector<std::string> Memo1;  // "Descrição da Zidod Evuv", a line each
     // Column 5 is the hidden working column of manual entry.
     TGradeTexto sg1 = TabelaInicial({"", "X", "Y", "PL", "IDENTIFICADOR", ""});
     // The identifier list over the identifier cell of `sg1`.
