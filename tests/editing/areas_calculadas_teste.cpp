@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editing/estado_editor.hpp"
+#include "editing/pagina_pavimento_apoio.hpp"
 
 namespace zidod {
 namespace {
@@ -9,33 +10,7 @@ using tArea = tAreaCalculada;
 
 const std::string kExemplo = std::string(ZIDOD_DADOS) + "/exemplos/exemplo.tpo";
 
-class AreaDaCamada : public ::testing::Test {
- protected:
-  void SetUp() override {
-    TSegs& p = e.secao.segs[segPlataforma];
-    p.nPontos = 2;
-    p.x[0] = -7;
-    p.x[1] = 7;
-    e.pc1Change(tPagina::tbsPavimento);
-  }
-
-  void Preencher(const std::vector<std::pair<std::string, std::string>>& pontos) {
-    e.pavimento.sg3.LimparLinhas(1);
-    e.pavimento.sg3.SetRowCount(static_cast<int>(pontos.size()) + 1);
-    for (int r = 1; r <= static_cast<int>(pontos.size()); ++r) {
-      e.pavimento.sg3.Cells(1, r) = pontos[r - 1].first;
-      e.pavimento.sg3.Cells(2, r) = pontos[r - 1].second;
-    }
-    e.sg3AfterEdit();
-  }
-
-  void MudarCamada(int nova) {
-    e.pcChanging();
-    e.pcChange(nova);
-  }
-
-  TEstadoEditor e;
-};
+class AreaDaCamada : public PavimentoTeste {};
 
 TEST_F(AreaDaCamada, SegueOsPontosEACamadaMostrada) {
   Preencher({{"0", "0"}, {"2", "2"}, {"2", "0"}, {"0", "2"}});

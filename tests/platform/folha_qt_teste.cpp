@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "apoio/figura_conferida.hpp"
 #include "editing/estado_editor.hpp"
 #include "platform/folha_qt.hpp"
 
@@ -20,24 +21,7 @@ TEST(FolhaQt, ExemploComoAFiguraConferida) {
   const QImage desenhada = ImagemDaFolha(folha, 4);
   const fs::path saida = fs::path(ZIDOD_SAIDA_TESTE) / "folha_exemplo.png";
   desenhada.save(QString::fromStdString(saida.string()));
-  const QImage conferida = QImage(QString::fromStdString(std::string(ZIDOD_DADOS_TESTE) + "/folha_exemplo.png"))
-                               .convertToFormat(QImage::Format_RGB32);
-  ASSERT_FALSE(conferida.isNull());
-  ASSERT_EQ(desenhada.size(), conferida.size());
-  QImage diferenca(desenhada.size(), QImage::Format_RGB32);
-  diferenca.fill(Qt::white);
-  int diferentes = 0;
-  for (int y = 0; y < desenhada.height(); ++y)
-    for (int x = 0; x < desenhada.width(); ++x)
-      if (desenhada.pixel(x, y) != conferida.pixel(x, y)) {
-        diferenca.setPixel(x, y, qRgb(255, 0, 0));
-        ++diferentes;
-      }
-  if (diferentes > 0) {
-    const fs::path arquivo = fs::path(ZIDOD_SAIDA_TESTE) / "folha_exemplo_diferenca.png";
-    diferenca.save(QString::fromStdString(arquivo.string()));
-    ADD_FAILURE() << diferentes << " pixels diferentes; veja " << arquivo << " e " << saida;
-  }
+  ConferirFigura(desenhada, saida, fs::path(ZIDOD_DADOS_TESTE) / "folha_exemplo.png");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "apoio/figura_conferida.hpp"
 #include "document/arquivo.hpp"
 #include "document/formato_tpo.hpp"
 #include "document/secao.hpp"
@@ -135,23 +136,7 @@ TEST(Lote, DesenharOExemploComoAFiguraConferida) {
   const tResultado r = Executar("desenhar " + kExemplo + " -o " + saida.string());
   ASSERT_EQ(r.codigo, 0) << r.erros;
   const QImage desenhada(QString::fromStdString(saida.string()));
-  const QImage conferida(QString::fromStdString(std::string(ZIDOD_DADOS_TESTE) + "/exemplo_467x468.png"));
-  ASSERT_FALSE(conferida.isNull());
-  ASSERT_EQ(desenhada.size(), conferida.size());
-  QImage diferenca(desenhada.size(), QImage::Format_RGB32);
-  diferenca.fill(Qt::white);
-  int diferentes = 0;
-  for (int y = 0; y < desenhada.height(); ++y)
-    for (int x = 0; x < desenhada.width(); ++x)
-      if (desenhada.pixel(x, y) != conferida.pixel(x, y)) {
-        diferenca.setPixel(x, y, qRgb(255, 0, 0));
-        ++diferentes;
-      }
-  if (diferentes > 0) {
-    const fs::path arquivo = fs::path(ZIDOD_SAIDA_TESTE) / "exemplo_467x468_diferenca.png";
-    diferenca.save(QString::fromStdString(arquivo.string()));
-    ADD_FAILURE() << diferentes << " pixels diferentes; veja " << arquivo << " e " << saida;
-  }
+  ConferirFigura(desenhada, saida, fs::path(ZIDOD_DADOS_TESTE) / "exemplo_467x468.png");
 }
 
 TEST(Lote, DesenharEmSvgEPdf) {
